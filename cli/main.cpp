@@ -1,0 +1,104 @@
+// solvanex-cli: runs key names through a fresh calculator and prints one line of JSON per key.
+//
+//   solvanex-cli [--separator=C] [KEY ...]
+//
+// Without KEY arguments the keys are read from standard input, one per line. Exit status 0, or 2
+// for an unknown key (after the lines of the keys before it) or a bad option.
+#include <clocale>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculator/KeySession.h"
+#include "cli/Json.h"
+#include "clinical/Keypad.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+char LocaleDecimalSeparator() {
+  char separator = '.';
+  if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (point.size() == 1) separator = point[0];
+  }
+  std::setlocale(LC_NUMERIC, "C");
+  return separator;
+}
+
+void PrintUsage(std::FILE* out) {
+  std::fputs(
+      "usage: solvanex-cli [--separator=C] [KEY ...]\n"
+      "Performs each KEY on a fresh calculator and prints one line of JSON after each.\n"
+      "KEY: a button name (SpeedButton0..9, Virgule, Egal, IMC, ...), RadioGroup1=0|1,\n"
+      "     RadioGroup2=0|1 or paste=TEXT. Without KEY, keys are read from standard input,\n"
+      "     one per line.\n",
+      out);
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Performs one key and prints its line; false for an unknown key.
+bool RunKey(solvanex::KeySession& session, std::string_view key) {
+  if (!session.Perform(key)) {
+    std::cerr << "solvanex-cli: unknown key '" << key << "'\n";
+    return false;
+  }
+  const auto& view = session.View();
+  std::cout << solvanex::cli::KeyResultLine(key, view.display, view.color == solvanex::kColorRed,
+                                            view.memoryIndicator, session.LastError())
+            << '\n'
+            << std::flush;
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  char separator = '\0';
+  std::vector<std::string_view> keys;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      PrintUsage(stdout);
+      return 0;
+    }
+    if (arg.starts_with("--separator=")) {
+      const std::string_view value = arg.substr(std::string_view("--separator=").size());
+      if (value.size() != 1) {
+        std::cerr << "solvanex-cli: --separator takes one character, not '" << value << "'\n";
+        return kUsageError;
+      }
+      separator = value[0];
+      continue;
+    }
+    if (arg.starts_with("--")) {
+      std::cerr << "solvanex-cli: unknown option '" << arg << "'\n";
+      PrintUsage(stderr);
+      return kUsageError;
+    }
+    keys.push_back(arg);
+  }
+  if (separator == '\0') separator = LocaleDecimalSeparator();
+
+  solvanex::KeySession session(separator, solvanex::Keypad(), solvanex::ClinicalFormulas());
+  if (!keys.empty()) {
+    for (const auto key : keys) {
+      if (!RunKey(session, key)) return kUsageError;
+    }
+    return 0;
+  }
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (IsBlank(line)) continue;
+    if (!RunKey(session, line)) return kUsageError;
+  }
+  return 0;
+}

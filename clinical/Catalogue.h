@@ -1,0 +1,59 @@
+// The clinical catalogue as data: one row per formula letter, per conversion button and per
+// one-value button. The keypad, the help pages and the tests are all built from these rows.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "calculator/CalculatorView.h"
+
+namespace solvanex {
+
+// A two-operand formula, keyed like an operator and evaluated at '='.
+struct FormulaRow {
+  char letter;                    // caption and pending operator, e.g. 'P'
+  std::string_view button;        // control name, e.g. "IMC"
+  std::string_view hint;          // exact French hint
+  std::string_view title;         // French name of the result, e.g. "Index de masse corporelle"
+  std::string_view x;             // what the first operand holds, with its unit (French)
+  std::string_view y;             // what the second operand holds, with its unit (French)
+  std::string_view m;             // what the memory holds (French), empty when unused
+  std::string_view choices;       // the choices it reads (French), empty when none
+  std::string_view result;        // the result and its unit (French)
+  std::string_view expression;    // the exact expression computed, with its constants
+  std::string_view messages;      // the messages it can show, one per line
+  std::string_view reference;     // the published reference
+  std::string_view note;          // where the constants depart from the usual form; may be empty
+};
+
+// A laboratory conversion between conventional and SI units.
+struct ConversionRow {
+  std::string_view button;            // control name, e.g. "Glycemie"
+  std::string_view caption;           // e.g. "GLY"
+  std::string_view hint;              // exact French hint
+  std::string_view handler;           // click handler name, e.g. "GlycemieClick"
+  long double factor;                 // SI units in one conventional unit
+  std::string_view conventionalUnit;  // e.g. "g/L"
+  std::string_view siUnit;            // e.g. "mmol/L"
+  std::string_view analyte;           // French name, e.g. "Glucose"
+};
+
+// A one-value clinical function of the displayed number.
+struct OneValueRow {
+  std::string_view button;   // control name, e.g. "PO2"
+  std::string_view caption;  // e.g. "PO2"
+  std::string_view hint;     // exact French hint
+  std::string_view handler;  // click handler name, e.g. "PO2Click"
+  std::string_view input;    // what the display holds, with its unit (French)
+  std::string_view result;   // the result and its unit (French)
+  std::string_view expression;  // the exact expression, per sex where it depends on it
+  // The extended result for x and the choices, or nothing when no item is selected.
+  std::optional<long double> (*compute)(long double x, Choices choices);
+};
+
+std::span<const FormulaRow> FormulaTable();
+std::span<const ConversionRow> ConversionTable();
+std::span<const OneValueRow> OneValueTable();
+
+}  // namespace solvanex

@@ -1,0 +1,26 @@
+#include "platform/Beep.h"
+
+#include <QApplication>
+
+namespace solvanex::platform {
+
+namespace {
+std::function<void(unsigned)>& Observer() {
+  static std::function<void(unsigned)> observer;
+  return observer;
+}
+}  // namespace
+
+void MessageBeep(unsigned type) {
+  if (Observer()) {
+    Observer()(type);
+    return;
+  }
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) QApplication::beep();
+}
+
+void SetBeepObserver(std::function<void(unsigned type)> observer) {
+  Observer() = std::move(observer);
+}
+
+}  // namespace solvanex::platform
