@@ -6,9 +6,11 @@ namespace solvanex {
 
 namespace {
 std::string ConversionMessage(std::string_view text) {
-  std::string message = "'";
-  message.append(text);
-  message.append(messages::kNotAFloat);
+  std::string message;
+  message.reserve(text.size() + messages::kNotAFloat.size() + 1);
+  message += '\'';
+  message += text;
+  message += messages::kNotAFloat;
   return message;
 }
 }  // namespace
