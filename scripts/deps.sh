@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Solvanex need, when any is
+# missing (through sudo when not root). Sourced by run.sh and test.sh.
+set -euo pipefail
+
+SOLVANEX_PACKAGES=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  libchm-dev fp-utils
+  xvfb xauth x11-utils xdotool fonts-dejavu-core
+)
+
+solvanex_install_missing() {
+  local missing=()
+  for package in "${SOLVANEX_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}
