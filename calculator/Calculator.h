@@ -24,9 +24,9 @@ struct FormulaOutcome {
 // Evaluates a formula letter at '=': letter, first operand x, second operand y, the memory text,
 // the choices and the decimal separator (for reading the memory text). May raise
 // ConversionError (memory text not a number) or a FloatingPointError.
-using FormulaEvaluator = std::function<FormulaOutcome(char letter, double x, double y,
-                                                      const std::string& memoryText,
-                                                      Choices choices, char decimalSeparator)>;
+using FormulaEvaluator =
+    std::function<FormulaOutcome(char letter, double x, double y, const std::string& memoryText,
+                                 Choices choices, char decimalSeparator)>;
 
 // A one-key function of the displayed number (conversions, one-value clinical functions): the
 // extended result, or nothing when no choice is selected.

@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t kDisplayLimit = 32;
 }  // namespace
 
-bool IsFormulaLetter(char c) { return c != '\0' && kFormulaLetters.find(c) != std::string_view::npos; }
+bool IsFormulaLetter(char c) {
+  return c != '\0' && kFormulaLetters.find(c) != std::string_view::npos;
+}
 
 Calculator::Calculator(CalculatorView& view, char decimalSeparator, FormulaEvaluator formulas)
     : view_(view), decimalSeparator_(decimalSeparator), formulas_(std::move(formulas)) {}
@@ -32,7 +34,9 @@ void Calculator::ChiffreClick(char digit) {
   view_.SetDisplayText(EntryText());
 }
 
-void Calculator::VirguleClick() { state_.DecimalEntered = true; }
+void Calculator::VirguleClick() {
+  state_.DecimalEntered = true;
+}
 
 void Calculator::bSigneClick() {
   state_.SignText = state_.SignText.empty() ? "-" : "";

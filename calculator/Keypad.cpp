@@ -6,7 +6,9 @@ namespace solvanex {
 
 namespace {
 
-char FirstCharacter(std::string_view caption) { return caption.empty() ? '\0' : caption.front(); }
+char FirstCharacter(std::string_view caption) {
+  return caption.empty() ? '\0' : caption.front();
+}
 
 KeyBinding Digit(std::string_view name, std::string_view caption) {
   return {name, caption, "",
@@ -60,8 +62,8 @@ const std::vector<KeyBinding>& CoreKeys() {
 }
 
 const KeyBinding* FindKey(std::span<const KeyBinding> keys, std::string_view name) {
-  const auto it =
-      std::find_if(keys.begin(), keys.end(), [name](const KeyBinding& k) { return k.name == name; });
+  const auto it = std::find_if(keys.begin(), keys.end(),
+                               [name](const KeyBinding& k) { return k.name == name; });
   return it == keys.end() ? nullptr : &*it;
 }
 

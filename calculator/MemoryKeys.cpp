@@ -11,7 +11,9 @@ void Calculator::MCClick() {
   view_.SetMemoryIndicator("");
 }
 
-void Calculator::MRClick() { view_.SetDisplayText(state_.MemoryText); }
+void Calculator::MRClick() {
+  view_.SetDisplayText(state_.MemoryText);
+}
 
 void Calculator::MSClick() {
   state_.MemoryText = view_.DisplayText();

@@ -6,7 +6,8 @@
 namespace solvanex::messages {
 
 // Conversion error: "'" + text + kNotAFloat.
-inline constexpr std::string_view kNotAFloat = "' n'est pas une valeur en virgule flottante correcte";
+inline constexpr std::string_view kNotAFloat =
+    "' n'est pas une valeur en virgule flottante correcte";
 inline constexpr std::string_view kOverflow = "Débordement en virgule flottante";
 inline constexpr std::string_view kZeroDivide = "Division par zéro en virgule flottante";
 inline constexpr std::string_view kInvalidOperation = "Opération en virgule flottante incorrecte";

@@ -62,7 +62,9 @@ void RoundToShownDigits(DecimalDigits& decimal) {
   decimal.digits.resize(last + 1);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Largest magnitude of a decimal exponent worth keeping exactly; anything larger is far beyond
 // both the extended range and the smallest subnormal.
@@ -71,11 +73,12 @@ constexpr std::int64_t kExponentCap = 1'000'000'000'000LL;
 }  // namespace
 
 std::string FormatResult(double value, char decimalSeparator) {
-  std::string text;
-  if (value == 0.0 || std::isnan(value) || std::isinf(value)) {
+  if (value == 0.0 || !std::isfinite(value)) {
     // Only zero reaches here in practice: stored values are finite.
-    text = "0";
-  } else {
+    return std::string{'0', decimalSeparator};
+  }
+  std::string text;
+  {
     DecimalDigits decimal = ToDecimalDigits(std::fabs(value));
     RoundToShownDigits(decimal);
     const std::string& d = decimal.digits;

@@ -52,9 +52,9 @@ bool Calculator::ApplyPendingOperator(double y) {
       break;
   }
   if (IsFormulaLetter(state_.PendingOperator) && formulas_) {
-    const FormulaOutcome outcome = formulas_(state_.PendingOperator, state_.Accumulator, y,
-                                             state_.MemoryText, view_.SelectedChoices(),
-                                             decimalSeparator_);
+    const FormulaOutcome outcome =
+        formulas_(state_.PendingOperator, state_.Accumulator, y, state_.MemoryText,
+                  view_.SelectedChoices(), decimalSeparator_);
     if (!outcome.value) {
       ShowError(outcome.message);
       return false;

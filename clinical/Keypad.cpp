@@ -1,6 +1,7 @@
 #include "clinical/Keypad.h"
 
 #include "clinical/ClinicalKeys.h"
+#include "clinical/Formulas.h"
 
 namespace solvanex {
 
@@ -14,6 +15,12 @@ const std::vector<KeyBinding>& Keypad() {
   return keys;
 }
 
-FormulaEvaluator ClinicalFormulas() { return {}; }
+FormulaEvaluator ClinicalFormulas() {
+  return [](char letter, double x, double y, const std::string& memoryText, Choices choices,
+            char decimalSeparator) {
+    return EvaluateFormula(letter, x, y, memoryText, choices.unitSystem, choices.sex,
+                           decimalSeparator);
+  };
+}
 
 }  // namespace solvanex

@@ -3,10 +3,10 @@
 //    format and read back to the same text;
 //  - odd: a key sequence, one byte per key, through a fresh calculator with the whole keypad;
 //    no key may raise anything but the calculator's own errors, and the state must stay sound.
-#include <cstddef>
-#include <cstdint>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>

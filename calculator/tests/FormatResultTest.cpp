@@ -3,9 +3,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
-#include <cstring>
 
 #include "calculator/NumberText.h"
 

@@ -7,9 +7,9 @@ namespace solvanex::testing {
 
 std::string ControlName(std::string_view token) {
   static const std::map<std::string_view, std::string_view> names = {
-      {",", "Virgule"},   {"+", "Addition"},  {"-", "Soustraction"}, {"*", "Multiplication"},
-      {"/", "Division"},  {"=", "Egal"},      {"+/-", "bSigne"},     {"BS", "Retour"},
-      {"sqrt", "Racine"}, {"%", "PourCent"},  {"1/x", "Inverse"},    {"M+", "MP"},
+      {",", "Virgule"},   {"+", "Addition"}, {"-", "Soustraction"}, {"*", "Multiplication"},
+      {"/", "Division"},  {"=", "Egal"},     {"+/-", "bSigne"},     {"BS", "Retour"},
+      {"sqrt", "Racine"}, {"%", "PourCent"}, {"1/x", "Inverse"},    {"M+", "MP"},
   };
   if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
     return "SpeedButton" + std::string(token);

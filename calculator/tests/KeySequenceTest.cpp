@@ -19,7 +19,9 @@ struct SequenceCase {
   const char* error;  // error box text of the last failing key, "" for none
 };
 
-void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name << ": " << c.keys; }
+void PrintTo(const SequenceCase& c, std::ostream* os) {
+  *os << c.name << ": " << c.keys;
+}
 
 constexpr const char* kDivisionMessage = "Erreur : division par zéro impossible !";
 
@@ -45,18 +47,15 @@ const SequenceCase kEntryCases[] = {
     {"thirty_second_digit_ignored",
      "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 9",
      "1234567890123456789012345678901,", false, "", ""},
-    {"thirty_digits_with_sign",
-     "+/- 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1",
+    {"thirty_digits_with_sign", "+/- 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1",
      "-123456789012345678901234567890,", false, "", ""},
     {"sign_at_limit_gives_33_and_digits_stay_ignored",
      "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 +/- 7",
      "-1234567890123456789012345678901,", false, "", ""},
     // The limit counts characters: 31 accented letters plus the separator are 32 characters.
-    {"limit_counts_characters_not_bytes",
-     "paste=ééééééééééééééééééééééééééééééé, 5",
+    {"limit_counts_characters_not_bytes", "paste=ééééééééééééééééééééééééééééééé, 5",
      "ééééééééééééééééééééééééééééééé,", false, "", ""},
-    {"limit_below_32_characters_of_multibyte_text", "paste=éééééééééé 5", "5,", false, "",
-     ""},
+    {"limit_below_32_characters_of_multibyte_text", "paste=éééééééééé 5", "5,", false, "", ""},
     {"ce_in_the_middle_keeps_operation", "5 + 3 CE 4 =", "9,", false, "", ""},
     {"c_keeps_operation_pending", "5 + C 3 + 4 =", "4,", false, "", ""},
     {"digit_after_error_clears_red", "7 / 0 = 2", "2,", false, "", ""},
@@ -149,8 +148,7 @@ std::string CaseName(const ::testing::TestParamInfo<SequenceCase>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entry, KeySequenceTest, ::testing::ValuesIn(kEntryCases), CaseName);
-INSTANTIATE_TEST_SUITE_P(Operators, KeySequenceTest, ::testing::ValuesIn(kOperatorCases),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(Operators, KeySequenceTest, ::testing::ValuesIn(kOperatorCases), CaseName);
 INSTANTIATE_TEST_SUITE_P(Memory, KeySequenceTest, ::testing::ValuesIn(kMemoryCases), CaseName);
 
 // What a failing key leaves behind in the state.

@@ -1,8 +1,8 @@
 // ParseNumber: the accepted and refused forms, correct rounding, and the range limits.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cfloat>
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -68,9 +68,12 @@ TEST(ParseNumberTest, NegativeZeroKeepsItsSign) {
 }
 
 const char* const kRefused[] = {
-    "", " ", "-", "+", "E5", "e", "1,5,", "1 2", "abc", "1,5x", "--1", "+-1", "1E5,5", ",E,",
-    "1,5E3,", "1.5", "1E15,,", "\t1", "1\t", "Erreur : division par zéro impossible !", "1,5 ,",
-    "٣", "1E1E1", "0x10", "inf", "nan", "1'000",
+    "",      " ",      "-",     "+",    "E5",
+    "e",     "1,5,",   "1 2",   "abc",  "1,5x",
+    "--1",   "+-1",    "1E5,5", ",E,",  "1,5E3,",
+    "1.5",   "1E15,,", "\t1",   "1\t",  "Erreur : division par zéro impossible !",
+    "1,5 ,", "٣",      "1E1E1", "0x10", "inf",
+    "nan",   "1'000",
 };
 
 class ParseRefusedTest : public ::testing::TestWithParam<const char*> {};
@@ -133,7 +136,8 @@ TEST(ParseNumberTest, HugeInputsStayFast) {
   EXPECT_EQ(ParseNumber("1E-" + std::string(1'000'000, '9'), ','), 0.0);
   EXPECT_EQ(ParseNumber("0," + std::string(1'000'000, '0') + "1", ','), 0.0);
   EXPECT_EQ(ParseNumber(std::string(1'000'000, '0') + "1", ','), 1.0);
-  const double many = ParseNumber("1" + std::string(300, '0') + "," + std::string(5'000'000, '0'), ',');
+  const double many =
+      ParseNumber("1" + std::string(300, '0') + "," + std::string(5'000'000, '0'), ',');
   EXPECT_EQ(many, 1e300);
   EXPECT_THROW(ParseNumber(std::string(10'000'000, '7'), ','), ConversionError);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));

@@ -2,18 +2,18 @@
 // or 2 for an unknown key after the lines of the keys before it.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "cli/Json.h"
 
 namespace solvanex::cli {
 namespace {
 
-struct Run {
+struct CliRun {
   std::string out;
   std::string err;
   int status = -1;
@@ -25,7 +25,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 // Runs the runner through the shell with arguments (already quoted) and standard input.
-Run RunCli(const std::string& arguments, const std::string& input = "") {
+CliRun RunCli(const std::string& arguments, const std::string& input = "") {
   const std::string dir = ::testing::TempDir();
   const std::string in = dir + "cli_in.txt", out = dir + "cli_out.txt", err = dir + "cli_err.txt";
   std::ofstream(in, std::ios::binary) << input;
@@ -45,8 +45,8 @@ std::string Line(const char* key, const char* display, const char* color = "blac
 }
 
 TEST(RunnerTest, BodyMassIndexExample) {
-  const Run run = RunCli(
-      "--separator=, SpeedButton7 SpeedButton0 Multiplication SpeedButton2 Egal");
+  const CliRun run =
+      RunCli("--separator=, SpeedButton7 SpeedButton0 Multiplication SpeedButton2 Egal");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, Line("SpeedButton7", "7,") + Line("SpeedButton0", "70,") +
                          Line("Multiplication", "70,") + Line("SpeedButton2", "2,") +
@@ -55,14 +55,14 @@ TEST(RunnerTest, BodyMassIndexExample) {
 }
 
 TEST(RunnerTest, KeysFromStandardInputSkipBlankLines) {
-  const Run run = RunCli("--separator=.", "SpeedButton1\n\n  \nVirgule\r\nSpeedButton5\nMS\n");
+  const CliRun run = RunCli("--separator=.", "SpeedButton1\n\n  \nVirgule\r\nSpeedButton5\nMS\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, Line("SpeedButton1", "1.") + Line("Virgule", "1.") +
                          Line("SpeedButton5", "1.5") + Line("MS", "1.5", "black", "M"));
 }
 
 TEST(RunnerTest, ErrorBoxAndRedMessage) {
-  const Run run = RunCli("--separator=, SpeedButton7 Division SpeedButton0 Egal Addition");
+  const CliRun run = RunCli("--separator=, SpeedButton7 Division SpeedButton0 Egal Addition");
   EXPECT_EQ(run.status, 0);
   const std::string message = "Erreur : division par zéro impossible !";
   const std::string box = "'" + message + "' n'est pas une valeur en virgule flottante correcte.";
@@ -72,11 +72,11 @@ TEST(RunnerTest, ErrorBoxAndRedMessage) {
 }
 
 TEST(RunnerTest, RadioGroupsAndPaste) {
-  const Run run = RunCli("--separator=, RadioGroup1=1 RadioGroup2=1 RadioGroup1=0 'paste=a \"b\"'");
+  const CliRun run =
+      RunCli("--separator=, RadioGroup1=1 RadioGroup2=1 RadioGroup1=0 'paste=a \"b\"'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, Line("RadioGroup1=1", "0,") + Line("RadioGroup2=1", "0,") +
-                         Line("RadioGroup1=0", "0,") +
-                         Line("paste=a \\\"b\\\"", "a \\\"b\\\""));
+                         Line("RadioGroup1=0", "0,") + Line("paste=a \\\"b\\\"", "a \\\"b\\\""));
 }
 
 struct BadCase {
@@ -100,7 +100,7 @@ class RunnerBadKeyTest : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(RunnerBadKeyTest, ExitsTwoAfterEarlierLines) {
   const BadCase& c = GetParam();
-  const Run run = RunCli(std::string("--separator=, ") + c.arguments, c.input);
+  const CliRun run = RunCli(std::string("--separator=, ") + c.arguments, c.input);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.linesBefore);
   EXPECT_NE(run.err.find(c.stderrContains), std::string::npos) << run.err;
@@ -109,7 +109,7 @@ TEST_P(RunnerBadKeyTest, ExitsTwoAfterEarlierLines) {
 INSTANTIATE_TEST_SUITE_P(Table, RunnerBadKeyTest, ::testing::ValuesIn(kBadCases));
 
 TEST(RunnerTest, SeparatorFromLocaleWithoutOption) {
-  const Run run = RunCli("SpeedButton1");
+  const CliRun run = RunCli("SpeedButton1");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, Line("SpeedButton1", "1."));  // the C locale's point
 }
@@ -125,7 +125,7 @@ TEST(JsonStringTest, EscapesAndRepairs) {
       {std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
       {"zéro €", "\"zéro €\""},
       {"bad\xff", "\"bad\xEF\xBF\xBD\""},
-      {"\xC3", "\"\xEF\xBF\xBD\""},          // truncated sequence
+      {"\xC3", "\"\xEF\xBF\xBD\""},                                  // truncated sequence
       {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // surrogate
       {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // overlong
   };
