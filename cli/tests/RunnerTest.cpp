@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -26,8 +27,11 @@ std::string ReadFile(const std::string& path) {
 
 // Runs the runner through the shell with arguments (already quoted) and standard input.
 CliRun RunCli(const std::string& arguments, const std::string& input = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "cli_in.txt", out = dir + "cli_out.txt", err = dir + "cli_err.txt";
+  // Tests run in parallel processes: every run has files of its own.
+  static int runs = 0;
+  const std::string stem =
+      ::testing::TempDir() + "cli_" + std::to_string(::getpid()) + "_" + std::to_string(++runs);
+  const std::string in = stem + "_in.txt", out = stem + "_out.txt", err = stem + "_err.txt";
   std::ofstream(in, std::ios::binary) << input;
   const std::string command = std::string("LC_ALL=C '") + SOLVANEX_CLI + "' " + arguments + " <'" +
                               in + "' >'" + out + "' 2>'" + err + "'";
@@ -80,6 +84,7 @@ TEST(RunnerTest, RadioGroupsAndPaste) {
 }
 
 struct BadCase {
+  const char* name;
   const char* arguments;
   const char* input;
   int linesBefore;
@@ -87,13 +92,13 @@ struct BadCase {
 };
 
 const BadCase kBadCases[] = {
-    {"SpeedButton1 Nothing SpeedButton2", "", 1, "Nothing"},
-    {"", "SpeedButton1\nSpeedButton2\negal\nSpeedButton3\n", 2, "egal"},
-    {"RadioGroup1=2", "", 0, "RadioGroup1=2"},
-    {"RadioGroup3=0", "", 0, "RadioGroup3=0"},
-    {"--separator=ab SpeedButton1", "", 0, "--separator"},
-    {"--bogus", "", 0, "--bogus"},
-    {"Paste=1", "", 0, "Paste=1"},
+    {"unknown_argument", "SpeedButton1 Nothing SpeedButton2", "", 1, "Nothing"},
+    {"unknown_line", "", "SpeedButton1\nSpeedButton2\negal\nSpeedButton3\n", 2, "egal"},
+    {"radio_item_out_of_range", "RadioGroup1=2", "", 0, "RadioGroup1=2"},
+    {"radio_group_unknown", "RadioGroup3=0", "", 0, "RadioGroup3=0"},
+    {"separator_too_long", "--separator=ab SpeedButton1", "", 0, "--separator"},
+    {"unknown_option", "--bogus", "", 0, "--bogus"},
+    {"paste_is_case_sensitive", "Paste=1", "", 0, "Paste=1"},
 };
 
 class RunnerBadKeyTest : public ::testing::TestWithParam<BadCase> {};
@@ -106,7 +111,8 @@ TEST_P(RunnerBadKeyTest, ExitsTwoAfterEarlierLines) {
   EXPECT_NE(run.err.find(c.stderrContains), std::string::npos) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RunnerBadKeyTest, ::testing::ValuesIn(kBadCases));
+INSTANTIATE_TEST_SUITE_P(Table, RunnerBadKeyTest, ::testing::ValuesIn(kBadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunnerTest, SeparatorFromLocaleWithoutOption) {
   const CliRun run = RunCli("SpeedButton1");
