@@ -3,12 +3,11 @@
 # and computes the body-mass index example instead.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/deps.sh"
+source "$root/scripts/common.sh"
 solvanex_install_missing
 
 build=${BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVANEX_SANITIZED_RUN=OFF
-cmake --build "$build" -j"$(nproc)"
+solvanex_build "$build" -DSOLVANEX_SANITIZED_RUN=OFF
 
 if [ -x "$build/bin/solvanex" ]; then
   exec "$build/bin/solvanex" "$@"

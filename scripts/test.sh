@@ -3,11 +3,10 @@
 # of the core) and runs every test through CTest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/deps.sh"
+source "$root/scripts/common.sh"
 solvanex_install_missing
 
 build=${BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVANEX_SANITIZED_RUN=ON
-cmake --build "$build" -j"$(nproc)"
+solvanex_build "$build" -DSOLVANEX_SANITIZED_RUN=ON
 cd "$build"
 exec ctest --output-on-failure -j"$(nproc)" --timeout 900

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Solvanex need, when any is
-# missing (through sudo when not root). Sourced by run.sh and test.sh.
+# What run.sh and test.sh share: installing the Debian 12 packages that building, running and
+# testing need when any is missing (through sudo when not root), and building a tree.
 set -euo pipefail
 
 SOLVANEX_PACKAGES=(
@@ -30,4 +30,14 @@ solvanex_install_missing() {
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
+}
+
+# Configures and builds the tree at $1 with the further CMake arguments given.
+solvanex_build() {
+  local root build
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  build=$1
+  shift
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$build" -j"$(nproc)"
 }
