@@ -1,6 +1,6 @@
 #include "platform/Beep.h"
 
-#include <QApplication>
+#include "platform/BeepSound.h"
 
 namespace solvanex::platform {
 
@@ -16,7 +16,7 @@ void MessageBeep(unsigned type) {
     Observer()(type);
     return;
   }
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) QApplication::beep();
+  PlayBeepSound(type);
 }
 
 void SetBeepObserver(std::function<void(unsigned type)> observer) {

@@ -1,0 +1,27 @@
+// A fresh directory for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace solvanex::testing {
+
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  const std::string& path() const { return path_; }
+  // path() + "/" + name
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// The whole content of the file path ("" when it cannot be read).
+std::string ReadAll(const std::string& path);
+
+}  // namespace solvanex::testing
