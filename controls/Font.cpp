@@ -1,0 +1,83 @@
+#include "controls/Font.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QStringList>
+#include <algorithm>
+
+namespace solvanex {
+
+TFont::TFont(QObject* parent) : QObject(parent) {}
+
+void TFont::SetColor(std::uint32_t color) {
+  Update(color_, color);
+}
+void TFont::SetHeight(int height) {
+  Update(height_, height);
+}
+void TFont::SetName(const QString& name) {
+  Update(name_, name);
+}
+void TFont::SetBold(bool bold) {
+  Update(bold_, bold);
+}
+void TFont::SetItalic(bool italic) {
+  Update(italic_, italic);
+}
+void TFont::SetUnderline(bool underline) {
+  Update(underline_, underline);
+}
+void TFont::SetStrikeOut(bool strikeOut) {
+  Update(strikeOut_, strikeOut);
+}
+void TFont::SetCharset(int charset) {
+  Update(charset_, charset);
+}
+
+bool TFont::SameAs(const TFont& other) const {
+  return color_ == other.color_ && height_ == other.height_ && name_ == other.name_ &&
+         bold_ == other.bold_ && italic_ == other.italic_ && underline_ == other.underline_ &&
+         strikeOut_ == other.strikeOut_ && charset_ == other.charset_;
+}
+
+void TFont::Assign(const TFont& other) {
+  if (&other == this || SameAs(other)) return;
+  color_ = other.color_;
+  height_ = other.height_;
+  name_ = other.name_;
+  bold_ = other.bold_;
+  italic_ = other.italic_;
+  underline_ = other.underline_;
+  strikeOut_ = other.strikeOut_;
+  charset_ = other.charset_;
+  emit Changed();
+}
+
+QFont TFont::ToQFont() const {
+  QFont font;
+  // Qt takes the first installed family of the list; the ones after the asked-for name are the
+  // nearest look-alikes of the Windows dialog fonts found on other systems.
+  font.setFamilies({name_, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                    QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(bold_);
+  font.setItalic(italic_);
+  font.setUnderline(underline_);
+  font.setStrikeOut(strikeOut_);
+  if (height_ < 0) {
+    font.setPixelSize(-height_);
+  } else if (height_ > 0) {
+    // A positive height is the whole cell; shrink the character height until the cell fits
+    // (measuring needs the font system of a running GUI application).
+    font.setPixelSize(height_);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+      const int cell = QFontMetrics(font).height();
+      if (cell > height_) font.setPixelSize(std::max(1, height_ * height_ / cell));
+    }
+  }
+  return font;
+}
+
+}  // namespace solvanex

@@ -1,0 +1,59 @@
+// ShownText: the full text of an edit control and the part of it that the editor lays out.
+//
+// The editor's document is a lossy copy of a text: it keeps one paragraph break where the text
+// has CR LF, CR or LF, and it cannot lay out a line of millions of characters in reasonable time.
+// So the full text is kept here, exactly, and the document only shows it: every line break as
+// one paragraph break and, when the text is longer than kShownLimit characters, only its last
+// kShownLimit characters (the end is what a right-aligned display line shows) after one
+// ellipsis that stands for the hidden head. Each position of the shown text stands for a known
+// range of the full text, so edits made in the document and selections in it map back exactly.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace solvanex {
+
+class ShownText {
+ public:
+  static constexpr int kShownLimit = 4096;
+  static constexpr char16_t kHiddenMark = u'\u2026';
+  static constexpr char16_t kBreak = u'\u2029';  // the document's paragraph separator
+
+  ShownText() { Rebuild(0); }
+
+  // Stores text; a text longer than kShownLimit hides its head.
+  void Set(const QString& text);
+  const QString& Text() const { return text_; }
+  // The text for the document: breaks as kBreak, the hidden head as kHiddenMark.
+  const QString& Shown() const { return shown_; }
+  int HiddenLength() const { return hidden_; }
+
+  // The index in Text() where shown position pos starts (pos may be Shown().size()).
+  int TextIndex(int pos) const;
+  // The first shown position that starts at or after index of Text().
+  int ShownPosition(int index) const;
+
+  // Replaces the range [from, to) of Text() and shows the result afresh.
+  void Replace(int from, int to, const QString& with);
+
+  // Takes over an edit made in the document, whose raw text is now document. Returns false when
+  // the document no longer matches Shown() as rebuilt from the new text (a merged CR LF, text
+  // typed before the ellipsis): the caller must then show Shown() again. caretIndex receives the
+  // index in Text() just after the edit.
+  bool ApplyEdit(const QString& document, int* caretIndex = nullptr);
+
+  // Joins the lines of text: each CR is removed together with an LF that directly follows it.
+  // A lone LF is kept, and so is the character after a lone CR.
+  static QString JoinLines(const QString& text);
+
+ private:
+  void Rebuild(int hidden);
+
+  QString text_;
+  QString shown_;
+  int hidden_ = 0;
+  std::vector<int> starts_;  // starts_[pos]: where shown position pos starts in text_
+};
+
+}  // namespace solvanex
