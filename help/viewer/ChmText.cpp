@@ -1,0 +1,94 @@
+#include "ChmText.h"
+
+#include <QStringDecoder>
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace solvanex::help {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F, where French needs the typographic
+// quotes, the euro sign and the ligatures œ and Œ. Unassigned codes map to themselves.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString FromWindows1252(const QByteArray& bytes) {
+  QString text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    text.append(byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252High[byte - 0x80])
+                                            : QChar(static_cast<char16_t>(byte)));
+  }
+  return text;
+}
+
+constexpr std::pair<const char*, char16_t> kNamedEntities[] = {
+    {"amp", u'&'},    {"lt", u'<'},      {"gt", u'>'},       {"quot", u'"'},   {"apos", u'\''},
+    {"nbsp", 0x00A0}, {"laquo", 0x00AB}, {"raquo", 0x00BB},  {"agrave", 0xE0}, {"acirc", 0xE2},
+    {"auml", 0xE4},   {"ccedil", 0xE7},  {"egrave", 0xE8},   {"eacute", 0xE9}, {"ecirc", 0xEA},
+    {"euml", 0xEB},   {"icirc", 0xEE},   {"iuml", 0xEF},     {"ocirc", 0xF4},  {"ouml", 0xF6},
+    {"ugrave", 0xF9}, {"ucirc", 0xFB},   {"uuml", 0xFC},     {"yuml", 0xFF},   {"Agrave", 0xC0},
+    {"Acirc", 0xC2},  {"Ccedil", 0xC7},  {"Egrave", 0xC8},   {"Eacute", 0xC9}, {"Ecirc", 0xCA},
+    {"Euml", 0xCB},   {"Icirc", 0xCE},   {"Iuml", 0xCF},     {"Ocirc", 0xD4},  {"Ugrave", 0xD9},
+    {"Ucirc", 0xDB},  {"oelig", 0x0153}, {"OElig", 0x0152},  {"deg", 0x00B0},  {"micro", 0x00B5},
+    {"sup2", 0x00B2}, {"times", 0x00D7}, {"middot", 0x00B7}, {"euro", 0x20AC}};
+
+// The character of a reference body ("eacute", "#233", "#xE9"), or nothing.
+std::optional<char32_t> ReferencedCharacter(QStringView body) {
+  if (body.startsWith(u'#')) {
+    bool ok = false;
+    const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
+    const uint code = hex ? body.mid(2).toUInt(&ok, 16) : body.mid(1).toUInt(&ok, 10);
+    // Surrogates and values beyond Unicode are not characters.
+    if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
+    return static_cast<char32_t>(code);
+  }
+  for (const auto& [name, character] : kNamedEntities) {
+    if (body == QLatin1StringView(name)) return character;
+  }
+  return {};
+}
+
+}  // namespace
+
+QString DecodeHelpText(const QByteArray& bytes) {
+  const qsizetype end = bytes.indexOf('\0');
+  const QByteArray text = end < 0 ? bytes : bytes.left(end);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString decoded = utf8.decode(text);
+  if (!utf8.hasError()) return decoded;
+  return FromWindows1252(text);
+}
+
+QString DecodeHtmlEntities(const QString& text) {
+  // Longer than any name in the table or any numeric reference of a valid code point.
+  constexpr qsizetype kLongestReference = 10;
+  QString result;
+  result.reserve(text.size());
+  qsizetype i = 0;
+  while (i < text.size()) {
+    if (text[i] == u'&') {
+      const qsizetype semicolon = text.indexOf(u';', i + 1);
+      if (semicolon > i + 1 && semicolon - i - 1 <= kLongestReference) {
+        if (const auto character =
+                ReferencedCharacter(QStringView(text).mid(i + 1, semicolon - i - 1))) {
+          const char32_t c = *character;
+          result.append(QString::fromUcs4(&c, 1));
+          i = semicolon + 1;
+          continue;
+        }
+      }
+    }
+    result.append(text[i]);
+    ++i;
+  }
+  return result;
+}
+
+}  // namespace solvanex::help

@@ -1,0 +1,133 @@
+#include "HelpWindow.h"
+
+#include "HelpBrowser.h"
+
+#include <QAction>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace solvanex::help {
+
+namespace {
+
+constexpr int kTopicRole = Qt::UserRole;
+
+QString ItemKey(const QUrl& url) {
+  return url.path().toLower();
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(HelpBook book)
+    : QWidget(nullptr), book_(std::move(book)), browser_(new HelpBrowser(book_.archive)) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(book_.title);
+  // The program quits when its main window closes, whether help is open or not.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  resize(860, 620);
+
+  browser_->setObjectName(QStringLiteral("HelpBrowser"));
+
+  auto* toolBar = new QToolBar(this);
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  QAction* back =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Précédent"));
+  back->setShortcut(QKeySequence::Back);
+  back->setEnabled(false);
+  QAction* forward =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Suivant"));
+  forward->setShortcut(QKeySequence::Forward);
+  forward->setEnabled(false);
+  QAction* home =
+      toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Sommaire"));
+  home->setShortcut(Qt::Key_Home);
+  // Window-wide, so that the keys work from the contents tree as well as from the page.
+  for (QAction* action : {back, forward, home}) action->setShortcutContext(Qt::WindowShortcut);
+
+  auto* close = new QAction(this);
+  close->setShortcut(Qt::Key_Escape);
+  close->setShortcutContext(Qt::WindowShortcut);
+  addAction(close);
+
+  connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+  connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+  connect(home, &QAction::triggered, this, &HelpWindow::ShowHome);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectContentsItem);
+
+  auto* navigation = new QTabWidget;
+  navigation->setObjectName(QStringLiteral("HelpNavigation"));
+  contents_ = BuildTree(book_.contents, QStringLiteral("HelpContents"), &contentsItems_);
+  navigation->addTab(contents_, QStringLiteral("Sommaire"));
+  if (!book_.index.empty()) {
+    QTreeWidget* index = BuildTree(book_.index, QStringLiteral("HelpIndex"), nullptr);
+    index->setRootIsDecorated(false);
+    index->sortItems(0, Qt::AscendingOrder);
+    navigation->addTab(index, QStringLiteral("Index"));
+  }
+
+  auto* splitter = new QSplitter(Qt::Horizontal);
+  splitter->addWidget(navigation);
+  splitter->addWidget(browser_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({280, 580});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolBar);
+  layout->addWidget(splitter, 1);
+}
+
+QTreeWidget* HelpWindow::BuildTree(const std::vector<SitemapEntry>& entries,
+                                   const QString& objectName, PageItems* pages) {
+  auto* tree = new QTreeWidget;
+  tree->setObjectName(objectName);
+  tree->setHeaderHidden(true);
+  tree->setColumnCount(1);
+  AddItems(tree, nullptr, entries, pages);
+  tree->expandToDepth(0);
+  connect(tree, &QTreeWidget::itemActivated, this, &HelpWindow::OpenItem);
+  connect(tree, &QTreeWidget::itemClicked, this, &HelpWindow::OpenItem);
+  return tree;
+}
+
+void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
+                          const std::vector<SitemapEntry>& entries, PageItems* pages) {
+  for (const SitemapEntry& entry : entries) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+    item->setText(0, entry.name);
+    item->setData(0, kTopicRole, entry.local);
+    if (pages != nullptr && !entry.local.isEmpty()) {
+      // A page listed twice is selected at its first item, the one a reader meets first.
+      const QString key = ItemKey(TopicUrl(entry.local));
+      if (!pages->contains(key)) pages->insert(key, item);
+    }
+    AddItems(tree, item, entry.children, pages);
+  }
+}
+
+void HelpWindow::OpenItem(QTreeWidgetItem* item) {
+  const QString topic = item->data(0, kTopicRole).toString();
+  if (!topic.isEmpty()) ShowTopic(topic);
+}
+
+void HelpWindow::ShowTopic(const QString& topic) {
+  browser_->setSource(TopicUrl(topic.isEmpty() ? book_.defaultTopic : topic));
+}
+
+void HelpWindow::SelectContentsItem(const QUrl& source) {
+  QTreeWidgetItem* item = contentsItems_.value(ItemKey(source));
+  if (item == nullptr || item == contents_->currentItem()) return;
+  const QSignalBlocker blocker(contents_);
+  contents_->setCurrentItem(item);
+  contents_->scrollToItem(item);
+}
+
+}  // namespace solvanex::help

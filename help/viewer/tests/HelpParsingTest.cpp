@@ -1,0 +1,397 @@
+// The parts of the viewer that read what a help file and its callers hand it: texts of unknown
+// encoding, the "#SYSTEM" records, contents trees, file arguments and topic links.
+#include "ChmArchive.h"
+#include "ChmText.h"
+#include "HelpBook.h"
+#include "HelpLocation.h"
+#include "Sitemap.h"
+#include "SystemFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace solvanex::help;
+
+namespace {
+
+// A "#SYSTEM" object: the version, then each record as code, length, bytes.
+QByteArray SystemObject(const QList<QPair<quint16, QByteArray>>& records) {
+  QByteArray data("\x03\x00\x00\x00", 4);
+  for (const auto& [code, bytes] : records) {
+    data.append(static_cast<char>(code & 0xFF)).append(static_cast<char>(code >> 8));
+    data.append(static_cast<char>(bytes.size() & 0xFF))
+        .append(static_cast<char>(bytes.size() >> 8));
+    data.append(bytes);
+  }
+  return data;
+}
+
+// A tree written on one line: "Name(local)[children]" items in order.
+QString Outline(const std::vector<SitemapEntry>& entries) {
+  QString text;
+  for (const SitemapEntry& entry : entries) {
+    text += entry.name + u'(' + entry.local + u')';
+    if (!entry.children.empty()) text += u'[' + Outline(entry.children) + u']';
+  }
+  return text;
+}
+
+}  // namespace
+
+class HelpParsingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void decodesHelpText_data();
+  void decodesHelpText();
+  void decodesEntities_data();
+  void decodesEntities();
+  void readsSystemObject_data();
+  void readsSystemObject();
+  void readsSitemap_data();
+  void readsSitemap();
+  void findsFirstTopic();
+  void splitsHelpArgument_data();
+  void splitsHelpArgument();
+  void locatesHelpFile_data();
+  void locatesHelpFile();
+  void normalizesArchivePath_data();
+  void normalizesArchivePath();
+  void makesTopicUrl_data();
+  void makesTopicUrl();
+  void refusesFilesThatAreNoHelpFile_data();
+  void refusesFilesThatAreNoHelpFile();
+};
+
+void HelpParsingTest::decodesHelpText_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("ascii") << QByteArray("Aide") << u"Aide"_qs;
+  QTest::newRow("utf-8") << QByteArray("Aide de d\xc3\xa9part") << u"Aide de départ"_qs;
+  QTest::newRow("windows-1252 accent") << QByteArray("m\xe9moire") << u"mémoire"_qs;
+  QTest::newRow("windows-1252 ligature and quote") << QByteArray(
+                                                          "\x9c"
+                                                          "d\xe8me \x92")
+                                                   << u"\u0153dème \u2019"_qs;
+  QTest::newRow("stops at NUL") << QByteArray("Titre\0reste", 11) << u"Titre"_qs;
+  QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void HelpParsingTest::decodesHelpText() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, text);
+  QCOMPARE(DecodeHelpText(bytes), text);
+}
+
+void HelpParsingTest::decodesEntities_data() {
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("output");
+  QTest::newRow("named accents") << u"Fonctions &agrave; une valeur, &eacute;t&eacute;"_qs
+                                 << u"Fonctions à une valeur, été"_qs;
+  QTest::newRow("markup characters") << u"&lt;b&gt; &amp; &quot;x&quot;"_qs << u"<b> & \"x\""_qs;
+  QTest::newRow("decimal and hex") << u"&#233;&#xE9;&#XE9;"_qs << u"ééé"_qs;
+  QTest::newRow("beyond the BMP") << u"&#x1F600;"_qs << QString::fromUcs4(U"\U0001F600", 1);
+  QTest::newRow("unknown name kept") << u"&foo; x"_qs << u"&foo; x"_qs;
+  QTest::newRow("lone ampersand kept") << u"A & B"_qs << u"A & B"_qs;
+  QTest::newRow("surrogate kept") << u"&#xD800;"_qs << u"&#xD800;"_qs;
+  QTest::newRow("zero kept") << u"&#0;"_qs << u"&#0;"_qs;
+  QTest::newRow("beyond Unicode kept") << u"&#x110000;"_qs << u"&#x110000;"_qs;
+  QTest::newRow("unterminated kept") << u"&eacute"_qs << u"&eacute"_qs;
+}
+
+void HelpParsingTest::decodesEntities() {
+  QFETCH(QString, input);
+  QFETCH(QString, output);
+  QCOMPARE(DecodeHtmlEntities(input), output);
+}
+
+void HelpParsingTest::readsSystemObject_data() {
+  QTest::addColumn<QByteArray>("data");
+  QTest::addColumn<QString>("contents");
+  QTest::addColumn<QString>("index");
+  QTest::addColumn<QString>("topic");
+  QTest::addColumn<QString>("title");
+
+  QTest::newRow("all four") << SystemObject({{0, QByteArray("Solvanex.hhc\0", 13)},
+                                             {1, QByteArray("Solvanex.hhk\0", 13)},
+                                             {2, QByteArray("index.html\0", 11)},
+                                             {3, QByteArray("Aide de Solvanex\0", 17)}})
+                            << "Solvanex.hhc"
+                            << "Solvanex.hhk"
+                            << "index.html"
+                            << "Aide de Solvanex";
+  QTest::newRow("unknown codes skipped") << SystemObject({{9, QByteArray("x\0", 2)},
+                                                          {4, QByteArray(36, '\x01')},
+                                                          {3, QByteArray("Titre\0", 6)}})
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "Titre";
+  QTest::newRow("title in windows-1252") << SystemObject({{3, QByteArray("Aide m\xe9"
+                                                                         "dicale\0",
+                                                                         14)}})
+                                         << ""
+                                         << ""
+                                         << "" << u"Aide médicale"_qs;
+  QByteArray truncated = SystemObject({{2, QByteArray("index.html\0", 11)}});
+  truncated.append(QByteArray("\x03\x00\xff\x00Titre", 9));  // claims 255 bytes
+  QTest::newRow("record past the end") << truncated << ""
+                                       << ""
+                                       << "index.html"
+                                       << "";
+  QTest::newRow("header cut short") << SystemObject({}).append("\x03\x00", 2) << ""
+                                    << ""
+                                    << ""
+                                    << "";
+  QTest::newRow("version only") << SystemObject({}) << ""
+                                << ""
+                                << ""
+                                << "";
+  QTest::newRow("empty") << QByteArray() << ""
+                         << ""
+                         << ""
+                         << "";
+}
+
+void HelpParsingTest::readsSystemObject() {
+  QFETCH(QByteArray, data);
+  const SystemInfo info = ParseSystemFile(data);
+  QTEST(info.contentsFile, "contents");
+  QTEST(info.indexFile, "index");
+  QTEST(info.defaultTopic, "topic");
+  QTEST(info.title, "title");
+}
+
+void HelpParsingTest::readsSitemap_data() {
+  QTest::addColumn<QString>("html");
+  QTest::addColumn<QString>("outline");
+
+  const QString item =
+      u"<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"%1\">"
+      u"<param name=\"Local\" value=\"%2\"></OBJECT>\n"_qs;
+  QTest::newRow("nested as written by a help compiler")
+      << u"<HTML><BODY><OBJECT type=\"text/site properties\"><param name=\"ImageType\" "
+         u"value=\"Folder\"></OBJECT>\n<UL>\n"_qs +
+             item.arg("Sommaire", "index.html") + u"<UL>\n"_qs +
+             item.arg("Touches", "touches.html") + item.arg("Clavier", "clavier.html") +
+             u"</UL>\n"_qs + item.arg("Formules", "formules.html") + u"<UL>\n"_qs +
+             item.arg("IMC", "formule-p.html") + u"</UL>\n</UL></BODY></HTML>"_qs
+      << "Sommaire(index.html)[Touches(touches.html)Clavier(clavier.html)]"
+         "Formules(formules.html)[IMC(formule-p.html)]";
+  QTest::newRow("lower case, bare values, single quotes")
+      << u"<ul><li><object type=text/sitemap><param name=name value='Un'>"
+         u"<param name=local value=un.htm></object><ul><li><object type='text/sitemap'>"
+         u"<param name='Name' value=Deux><param name='Local' value='deux.htm'></object>"
+         u"</ul></ul>"_qs
+      << "Un(un.htm)[Deux(deux.htm)]";
+  QTest::newRow("entities and blanks in values")
+      << item.arg("  Conversions &amp; fonctions ", " conv&eacute;.htm ")
+      << u"Conversions & fonctions(convé.htm)"_qs;
+  QTest::newRow("heading without page")
+      << u"<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Titre\">"
+         u"</OBJECT><UL>"_qs +
+             item.arg("Page", "p.htm") + u"</UL></UL>"_qs
+      << "Titre()[Page(p.htm)]";
+  QTest::newRow("index keyword with two topics keeps the first")
+      << u"<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"IMC\">"
+         u"<param name=\"Name\" value=\"Autre\"><param name=\"Local\" value=\"a.htm\">"
+         u"<param name=\"Local\" value=\"b.htm\"></OBJECT></UL>"_qs
+      << "IMC(a.htm)";
+  QTest::newRow("item without name left out")
+      << u"<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"x.htm\">"
+         u"</OBJECT>"_qs +
+             item.arg("Y", "y.htm") + u"</UL>"_qs
+      << "Y(y.htm)";
+  QTest::newRow("commented-out item left out")
+      << u"<UL><!-- "_qs + item.arg("Ancien", "old.htm") + u" -->"_qs +
+             item.arg("Nouveau", "new.htm") + u"</UL>"_qs
+      << "Nouveau(new.htm)";
+  QTest::newRow("too many closing lists")
+      << u"</UL></UL><UL>"_qs + item.arg("A", "a.htm") + u"</UL></UL>"_qs + item.arg("B", "b.htm")
+      << "A(a.htm)B(b.htm)";
+  QTest::newRow("lists never closed")
+      << u"<UL>"_qs + item.arg("A", "a.htm") + u"<UL>"_qs + item.arg("B", "b.htm")
+      << "A(a.htm)[B(b.htm)]";
+  QTest::newRow("cut inside a tag")
+      << item.arg("A", "a.htm") + u"<OBJECT type=\"text/sit"_qs << "A(a.htm)";
+  QTest::newRow("empty") << QString() << QString();
+}
+
+void HelpParsingTest::readsSitemap() {
+  QFETCH(QString, html);
+  QTEST(Outline(ParseSitemap(html)), "outline");
+}
+
+void HelpParsingTest::findsFirstTopic() {
+  const QString html =
+      u"<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Titre\"></OBJECT>"
+      u"<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"P\">"
+      u"<param name=\"Local\" value=\"p.htm\"></OBJECT></UL></UL>"_qs;
+  QCOMPARE(FirstTopic(ParseSitemap(html)), u"p.htm"_qs);
+  QCOMPARE(FirstTopic({}), QString());
+}
+
+void HelpParsingTest::splitsHelpArgument_data() {
+  QTest::addColumn<QString>("argument");
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("topic");
+  QTest::newRow("bare name") << "Solvanex.chm"
+                             << "Solvanex.chm"
+                             << "";
+  QTest::newRow("with topic") << "Solvanex.chm::/touches.html"
+                              << "Solvanex.chm"
+                              << "/touches.html";
+  QTest::newRow("topic and window") << "/opt/aide/Solvanex.chm::/a.htm#x>main"
+                                    << "/opt/aide/Solvanex.chm"
+                                    << "/a.htm#x";
+  QTest::newRow("window only") << "Solvanex.CHM>main"
+                               << "Solvanex.CHM"
+                               << "";
+  QTest::newRow("'>' in a folder") << "/tmp/a>b/Solvanex.chm"
+                                   << "/tmp/a>b/Solvanex.chm"
+                                   << "";
+  QTest::newRow("blanks around") << "  Solvanex.chm :: /a.htm "
+                                 << "Solvanex.chm"
+                                 << "/a.htm";
+  QTest::newRow("empty") << ""
+                         << ""
+                         << "";
+}
+
+void HelpParsingTest::splitsHelpArgument() {
+  QFETCH(QString, argument);
+  const HelpRequest request = ParseHelpArgument(argument);
+  QTEST(request.file, "file");
+  QTEST(request.topic, "topic");
+}
+
+void HelpParsingTest::locatesHelpFile_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QStringList>("dirs");  // under the test folder
+  QTest::addColumn<QString>("expected");  // under the test folder; "<as is>" or empty
+  QTest::newRow("beside the program first")
+      << "Aide.chm" << QStringList{"bin", "share"} << "bin/Aide.chm";
+  QTest::newRow("then the data folder")
+      << "Seul.chm" << QStringList{"bin", "share"} << "share/Seul.chm";
+  QTest::newRow("relative with a folder")
+      << "doc/Sous.chm" << QStringList{"bin", "share"} << "share/doc/Sous.chm";
+  QTest::newRow("missing everywhere") << "Absent.chm" << QStringList{"bin", "share"} << "";
+  QTest::newRow("a folder is no file") << "doc" << QStringList{"share"} << "";
+  QTest::newRow("absolute as it stands")
+      << "/nulle/part/Aide.chm" << QStringList{"bin"} << "<as is>";
+  QTest::newRow("empty name") << "" << QStringList{"bin"} << "";
+}
+
+void HelpParsingTest::locatesHelpFile() {
+  QFETCH(QString, file);
+  QFETCH(QStringList, dirs);
+  QFETCH(QString, expected);
+  QTemporaryDir root;
+  QVERIFY(root.isValid());
+  const QDir base(root.path());
+  for (const char* path :
+       {"bin/Aide.chm", "share/Aide.chm", "share/Seul.chm", "share/doc/Sous.chm"}) {
+    QVERIFY(base.mkpath(QFileInfo(base.filePath(path)).path()));
+    QFile created(base.filePath(path));
+    QVERIFY(created.open(QIODevice::WriteOnly));
+  }
+  QStringList searchDirs;
+  for (const QString& dir : dirs) searchDirs.append(base.filePath(dir));
+  searchDirs.insert(1, QString());  // an unknown folder is passed over
+
+  const QString found = LocateHelpFile(file, searchDirs);
+  if (expected == u"<as is>") {
+    QCOMPARE(found, file);
+  } else {
+    QCOMPARE(found, expected.isEmpty() ? QString() : base.filePath(expected));
+  }
+}
+
+void HelpParsingTest::normalizesArchivePath_data() {
+  QTest::addColumn<QString>("topic");
+  QTest::addColumn<QString>("path");
+  QTest::newRow("bare") << "index.html"
+                        << "/index.html";
+  QTest::newRow("rooted") << "/index.html"
+                          << "/index.html";
+  QTest::newRow("backslashes") << "images\\couleurs.png"
+                               << "/images/couleurs.png";
+  QTest::newRow("dot steps") << "./a/./b.htm"
+                             << "/a/b.htm";
+  QTest::newRow("parent step") << "/a/../b.htm"
+                               << "/b.htm";
+  QTest::newRow("never above the root") << "../../../etc/passwd"
+                                        << "/etc/passwd";
+  QTest::newRow("doubled slashes") << "//a//b.htm"
+                                   << "/a/b.htm";
+  QTest::newRow("empty") << ""
+                         << "/";
+}
+
+void HelpParsingTest::normalizesArchivePath() {
+  QFETCH(QString, topic);
+  QTEST(NormalizeArchivePath(topic), "path");
+}
+
+void HelpParsingTest::makesTopicUrl_data() {
+  QTest::addColumn<QString>("topic");
+  QTest::addColumn<QString>("path");
+  QTest::addColumn<QString>("fragment");
+  QTest::newRow("page") << "touches.html"
+                        << "/touches.html"
+                        << "";
+  QTest::newRow("anchor") << "/formule-p.html#exemple"
+                          << "/formule-p.html"
+                          << "exemple";
+  QTest::newRow("ms-its link") << "ms-its:Solvanex.chm::/clavier.html"
+                               << "/clavier.html"
+                               << "";
+  QTest::newRow("MSITStore link") << "mk:@MSITStore:C:\\Aide\\Solvanex.chm::/a/b.htm#c"
+                                  << "/a/b.htm"
+                                  << "c";
+  QTest::newRow("blank in name") << "ma page.htm"
+                                 << "/ma page.htm"
+                                 << "";
+}
+
+void HelpParsingTest::makesTopicUrl() {
+  QFETCH(QString, topic);
+  const QUrl url = TopicUrl(topic);
+  QCOMPARE(url.scheme(), kHelpScheme.toString());
+  QTEST(url.path(), "path");
+  QTEST(url.fragment(), "fragment");
+  QCOMPARE(TopicOfStoreLink(topic).has_value(), topic.contains(u"::"));
+}
+
+void HelpParsingTest::refusesFilesThatAreNoHelpFile_data() {
+  QTest::addColumn<QByteArray>("contents");
+  QByteArray noise(4096, '\0');
+  quint32 state = 12345;
+  for (char& byte : noise) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<char>(state >> 24);
+  }
+  QTest::newRow("random bytes") << noise;
+  QTest::newRow("empty") << QByteArray();
+  QByteArray header("ITSF\x03\x00\x00\x00", 8);
+  QTest::newRow("signature then nothing") << header;
+  QTest::newRow("signature then noise") << header + noise;
+}
+
+void HelpParsingTest::refusesFilesThatAreNoHelpFile() {
+  QFETCH(QByteArray, contents);
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Faux.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(contents);
+  file.close();
+  QVERIFY(!LoadHelpBook(path).has_value());
+  QVERIFY(!LoadHelpBook(dir.filePath(QStringLiteral("Absent.chm"))).has_value());
+}
+
+QTEST_GUILESS_MAIN(HelpParsingTest)
+#include "HelpParsingTest.moc"
