@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Window benchmark. Starts solvanex and a minimal Qt window of the same size with 55 buttons
+# under Xvfb, RUNS times each, alternately, and measures for each:
+#   - the time from launch to the window mapped and painted for the first time (the programs
+#     print that moment when SOLVANEX_REPORT_MAPPED is set);
+#   - the resident memory (VmRSS) once the window is up.
+# Then it runs the key-latency probe: key press to repainted display line.
+# Prints medians and ratios against the targets (1.15 x time, 1.1 x memory, 2 ms per key).
+#
+#   bench/window/run.sh [BUILD_DIR]     (default: build-window beside this repository's root)
+# Needs: Xvfb. Builds nothing: build the targets solvanex, solvanex_bench_minimal_window and
+# solvanex_bench_key_latency first.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$root/build-window}
+runs=${RUNS:-7}
+solvanex=$build/bin/solvanex
+minimal=$build/bench/window/solvanex_bench_minimal_window
+latency=$build/bench/window/solvanex_bench_key_latency
+for program in "$solvanex" "$minimal" "$latency"; do
+  [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
+done
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses.
+display=99
+while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.05; done
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# One launch: prints "<milliseconds to mapped> <VmRSS kB>".
+measure() {
+  local program=$1 out=$work/out.txt start pid mapped rss
+  : >"$out"
+  start=$(date +%s%N)
+  SOLVANEX_REPORT_MAPPED=1 "$program" >"$out" 2>"$work/err.txt" &
+  pid=$!
+  for _ in $(seq 1000); do grep -q '^mapped ' "$out" && break; sleep 0.005; done
+  mapped=$(awk '/^mapped /{print $2; exit}' "$out")
+  if [[ -z $mapped ]]; then
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    echo "$program never mapped its window" >&2; cat "$work/err.txt" >&2; exit 1
+  fi
+  sleep 0.3  # let the first paint's allocations settle
+  rss=$(awk '/^VmRSS:/{print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  awk -v a="$start" -v b="$mapped" -v r="$rss" 'BEGIN { printf "%.1f %d\n", (b - a) / 1e6, r }'
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# One unmeasured launch of each fills the caches (fonts, libraries).
+measure "$solvanex" >/dev/null
+measure "$minimal" >/dev/null
+for i in $(seq "$runs"); do
+  measure "$solvanex" >>"$work/solvanex.txt"
+  measure "$minimal" >>"$work/minimal.txt"
+done
+
+s_time=$(cut -d' ' -f1 "$work/solvanex.txt" | median)
+m_time=$(cut -d' ' -f1 "$work/minimal.txt" | median)
+s_rss=$(cut -d' ' -f2 "$work/solvanex.txt" | median)
+m_rss=$(cut -d' ' -f2 "$work/minimal.txt" | median)
+echo "runs: $runs each"
+echo "solvanex runs (ms kB):"; sed 's/^/  /' "$work/solvanex.txt"
+echo "minimal runs (ms kB):"; sed 's/^/  /' "$work/minimal.txt"
+awk -v st="$s_time" -v mt="$m_time" -v sr="$s_rss" -v mr="$m_rss" 'BEGIN {
+  printf "launch to mapped, median: solvanex %.1f ms, minimal %.1f ms, ratio %.3f (target <= 1.15)\n", st, mt, st / mt
+  printf "resident memory, median:  solvanex %d kB, minimal %d kB, ratio %.3f (target <= 1.10)\n", sr, mr, sr / mr
+}'
+"$latency" | sed 's/^/key latency: /'

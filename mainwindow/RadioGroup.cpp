@@ -1,0 +1,95 @@
+#include "mainwindow/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
+#include <numeric>
+
+namespace solvanex {
+
+namespace {
+// The items keep clear of the frame by this much.
+constexpr int kInsetX = 3;
+constexpr int kInsetY = 6;
+// Room for the focus frame around an item's text.
+constexpr int kTextSlack = 3;
+}  // namespace
+
+TRadioGroup::TRadioGroup(const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(parent), group_(new QButtonGroup(this)), columns_(columns < 1 ? 1 : columns) {
+  group_->setExclusive(true);
+  for (const QString& item : items) {
+    auto* button = new QRadioButton(item, this);
+    button->setAccessibleName(item);
+    group_->addButton(button, static_cast<int>(buttons_.size()));
+    buttons_.append(button);
+  }
+  PlaceButtons();
+}
+
+int TRadioGroup::ItemIndex() const {
+  return group_->checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index >= 0 && index < buttons_.size()) {
+    buttons_[index]->setChecked(true);
+    return;
+  }
+  // An exclusive group never lets its last checked button go by itself.
+  group_->setExclusive(false);
+  for (QRadioButton* button : buttons_) button->setChecked(false);
+  group_->setExclusive(true);
+}
+
+void TRadioGroup::SetBounds(const QRect& bounds) {
+  setGeometry(bounds);
+  PlaceButtons();
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event) {
+  QGroupBox::resizeEvent(event);
+  PlaceButtons();
+}
+
+int TRadioGroup::NeededWidth(const QRadioButton* button) const {
+  const QStyle* style = button->style();
+  return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+         button->fontMetrics().horizontalAdvance(button->text()) + kTextSlack;
+}
+
+void TRadioGroup::PlaceButtons() {
+  // Columns share the inner width equally, as in a classic radio group, unless a column's
+  // widest item would be cut: then each column gets what its items need and the rest is
+  // shared. The items are placed by hand rather than by a layout's size hints, whose margins
+  // would cut "International" in a 167-pixel group.
+  if (buttons_.isEmpty()) return;
+  const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
+  const int innerWidth = width() - 2 * kInsetX;
+  const int innerHeight = height() - 2 * kInsetY;
+  QList<int> needed(columns_, 0);
+  for (int i = 0; i < buttons_.size(); ++i) {
+    needed[i / rows] = std::max(needed[i / rows], NeededWidth(buttons_[i]));
+  }
+  const int equal = innerWidth / columns_;
+  QList<int> widths(columns_, equal);
+  if (std::any_of(needed.begin(), needed.end(), [equal](int n) { return n > equal; })) {
+    const int total = std::accumulate(needed.begin(), needed.end(), 0);
+    const int spare = std::max(0, innerWidth - total) / columns_;
+    for (int c = 0; c < columns_; ++c) widths[c] = needed[c] + spare;
+  }
+  const int rowHeight = innerHeight / rows;
+  int x = kInsetX;
+  for (int column = 0; column < columns_; ++column) {
+    for (int row = 0; row < rows; ++row) {
+      const int i = column * rows + row;
+      if (i >= buttons_.size()) break;
+      buttons_[i]->setGeometry(x, kInsetY + row * rowHeight, widths[column], rowHeight);
+    }
+    x += widths[column];
+  }
+}
+
+}  // namespace solvanex

@@ -1,0 +1,41 @@
+// TRadioGroup: a framed group of radio buttons without a title, its items side by side in
+// columns. ItemIndex is the checked item, -1 when none is.
+#pragma once
+
+#include <QGroupBox>
+#include <QList>
+#include <QRect>
+#include <QStringList>
+
+class QRadioButton;
+class QButtonGroup;
+
+namespace solvanex {
+
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  TRadioGroup(const QStringList& items, int columns, QWidget* parent = nullptr);
+
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  const QList<QRadioButton*>& Buttons() const { return buttons_; }
+
+  // Moves and sizes the control and lays out its parts at once, also before it is shown (a
+  // hidden widget gets its resize event only when it is shown).
+  void SetBounds(const QRect& bounds);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void PlaceButtons();
+  int NeededWidth(const QRadioButton* button) const;
+
+  QButtonGroup* group_;
+  QList<QRadioButton*> buttons_;
+  int columns_;
+};
+
+}  // namespace solvanex

@@ -1,0 +1,47 @@
+#include "mainwindow/StartupProbe.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace solvanex {
+
+namespace {
+
+class FirstExpose : public QObject {
+ public:
+  explicit FirstExpose(QWindow* window) : QObject(window), window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Expose && window_->isExposed()) {
+      window_->removeEventFilter(this);
+      // The expose event paints the window; the report waits until that has happened.
+      QTimer::singleShot(0, this, [this] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("mapped %lld\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        std::fflush(stdout);
+        deleteLater();
+      });
+    }
+    return false;
+  }
+
+ private:
+  QWindow* window_;
+};
+
+}  // namespace
+
+void ReportFirstExposeIfAsked(QWindow* window) {
+  if (window == nullptr || std::getenv("SOLVANEX_REPORT_MAPPED") == nullptr) return;
+  window->installEventFilter(new FirstExpose(window));
+}
+
+}  // namespace solvanex

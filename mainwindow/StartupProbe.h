@@ -1,0 +1,14 @@
+// StartupProbe: for the start-up benchmark only. When the environment variable
+// SOLVANEX_REPORT_MAPPED is set, prints "mapped <ns>" on standard output (wall-clock time in
+// nanoseconds since the epoch) once the window is on screen and painted for the first time.
+// Without the variable it does nothing. Depends on Qt Gui only, so that the benchmark's minimal
+// comparison window can use it too.
+#pragma once
+
+class QWindow;
+
+namespace solvanex {
+
+void ReportFirstExposeIfAsked(QWindow* window);
+
+}  // namespace solvanex

@@ -1,0 +1,46 @@
+// solvanex: the calculator's window. Start-up loads the help viewer first, then opens the
+// application and its window; shut-down destroys the window (which closes the help windows)
+// before the help viewer is unloaded. Without any display it runs a worked example through the
+// calculator core instead and says why.
+#include <QApplication>
+#include <QLocale>
+#include <iostream>
+
+#include "help/hh.h"
+#include "mainwindow/FormTexts.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramServices.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/StartupProbe.h"
+
+int main(int argc, char** argv) {
+  using namespace solvanex;
+  if (!DisplayAvailable(ProcessEnvironment())) {
+    return RunHeadlessExample(std::cout, DecimalSeparatorOf(QLocale::system()));
+  }
+
+  help::HelpStartup(argc, argv);
+  int status = 0;
+  {
+    QApplication application(argc, argv);
+    const QString title =
+        QString::fromUtf8(form::kCaption.data(), static_cast<qsizetype>(form::kCaption.size()));
+    QApplication::setApplicationName(QStringLiteral("Solvanex"));
+    QApplication::setApplicationDisplayName(title);
+
+    HtmlHelpAccess helpViewer;
+    AboutBoxCommand aboutBox1;
+    TForm1::Services services;
+    services.help = help::HtmlHelpAvailable() ? &helpViewer : nullptr;
+    services.about = &aboutBox1;
+    {
+      TForm1 form1(DecimalSeparatorOf(QLocale::system()), services);
+      form1.winId();
+      ReportFirstExposeIfAsked(form1.windowHandle());
+      form1.show();
+      status = QApplication::exec();
+    }  // Form1 destroyed here: its FormDestroy closes the help windows while the viewer is loaded.
+  }
+  help::HelpShutdown();
+  return status;
+}
