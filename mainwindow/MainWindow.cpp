@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -217,11 +218,19 @@ void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
   // The full stop goes by the message's own last character, so it is decided before eliding.
   const std::string text = ErrorBoxText(message);
   const QString shown = ElideForErrorBox(text, quotedFrom, quotedLength);
-  try {
-    if (services_.errorBox) services_.errorBox(this, Text(form::kCaption), shown);
-  } catch (...) {
-    // The box itself failing must not take the window down with it.
-  }
+  // The box is shown by the event loop once the handler and whatever called it (PressButton
+  // starting the release timer) have returned: the release tick then comes while the box is
+  // open, and no button stays drawn pressed behind it.
+  QMetaObject::invokeMethod(
+      this,
+      [this, shown] {
+        try {
+          if (services_.errorBox) services_.errorBox(this, Text(form::kCaption), shown);
+        } catch (...) {
+          // The box itself failing must not take the window down with it.
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 void TForm1::PressButton(QAbstractButton* button) {

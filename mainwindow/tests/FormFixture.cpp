@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QTest>
 #include <QWindow>
 
@@ -43,6 +44,8 @@ void FormFixture::Click(std::initializer_list<std::string_view> names) {
       continue;
     }
     QTest::mouseClick(button, Qt::LeftButton);
+    // An error box is shown by the event loop once the click has returned.
+    QCoreApplication::sendPostedEvents();
   }
 }
 
