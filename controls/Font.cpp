@@ -7,7 +7,7 @@
 
 namespace solvanex {
 
-TFont::TFont(QObject* parent) : QObject(parent) {}
+TFont::TFont(QObject* parent) : TObservedObject(parent) {}
 
 void TFont::SetColor(std::uint32_t color) {
   Update(color_, color);

@@ -3,15 +3,15 @@
 #pragma once
 
 #include <QFont>
-#include <QObject>
 #include <QString>
 #include <cstdint>
 
 #include "controls/Colors.h"
+#include "controls/ObservedObject.h"
 
 namespace solvanex {
 
-class TFont : public QObject {
+class TFont : public TObservedObject {
   Q_OBJECT
 
  public:
@@ -46,18 +46,7 @@ class TFont : public QObject {
   // sans-serif (the classic dialog font is a Windows bitmap font that few other systems have).
   QFont ToQFont() const;
 
- signals:
-  void Changed();
-
  private:
-  // Leaves an unchanged value alone, so that Changed() always means that something did change.
-  template <typename T>
-  void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    emit Changed();
-  }
-
   std::uint32_t color_ = clWindowText;
   int height_ = -11;
   QString name_ = QStringLiteral("MS Sans Serif");

@@ -4,19 +4,19 @@
 #pragma once
 
 #include <QBrush>
-#include <QObject>
 #include <QPen>
 #include <cstdint>
 
 #include "controls/Colors.h"
+#include "controls/ObservedObject.h"
 
 namespace solvanex {
 
-class TPen : public QObject {
+class TPen : public TObservedObject {
   Q_OBJECT
 
  public:
-  explicit TPen(QObject* parent = nullptr) : QObject(parent) {}
+  explicit TPen(QObject* parent = nullptr) : TObservedObject(parent) {}
 
   std::uint32_t Color() const { return color_; }
   void SetColor(std::uint32_t color) { Update(color_, color); }
@@ -30,27 +30,17 @@ class TPen : public QObject {
   // Flat caps: a line ends at its end point and does not reach past it.
   QPen ToQPen() const;
 
- signals:
-  void Changed();
-
  private:
-  template <typename T>
-  void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    emit Changed();
-  }
-
   std::uint32_t color_ = clBlack;
   int width_ = 1;
   Qt::PenStyle style_ = Qt::SolidLine;
 };
 
-class TBrush : public QObject {
+class TBrush : public TObservedObject {
   Q_OBJECT
 
  public:
-  explicit TBrush(QObject* parent = nullptr) : QObject(parent) {}
+  explicit TBrush(QObject* parent = nullptr) : TObservedObject(parent) {}
 
   std::uint32_t Color() const { return color_; }
   void SetColor(std::uint32_t color) { Update(color_, color); }
@@ -60,17 +50,7 @@ class TBrush : public QObject {
   void Assign(const TBrush& other);
   QBrush ToQBrush() const { return QBrush(ToQColor(color_), style_); }
 
- signals:
-  void Changed();
-
  private:
-  template <typename T>
-  void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    emit Changed();
-  }
-
   std::uint32_t color_ = clWhite;
   Qt::BrushStyle style_ = Qt::SolidPattern;
 };
