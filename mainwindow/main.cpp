@@ -7,7 +7,6 @@
 #include <iostream>
 
 #include "help/hh.h"
-#include "mainwindow/FormTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
 #include "mainwindow/Startup.h"
@@ -23,10 +22,10 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     QApplication application(argc, argv);
-    const QString title =
-        QString::fromUtf8(form::kCaption.data(), static_cast<qsizetype>(form::kCaption.size()));
+    // The application title is the main window's caption and that of the error boxes. It is
+    // not set as Qt's display name, which would be appended to every other window's caption
+    // ("A propos de..." must read as it stands).
     QApplication::setApplicationName(QStringLiteral("Solvanex"));
-    QApplication::setApplicationDisplayName(title);
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;
