@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace solvanex::platform {
@@ -15,11 +14,17 @@ std::optional<std::string> ReadFileContents(const std::string& path, std::size_t
   if (error || size > maxBytes) return std::nullopt;
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return std::nullopt;
+  // Read in blocks up to one byte past the limit, so that a file that grew meanwhile is still
+  // refused; a byte at a time would cost milliseconds at start-up for the viewer module alone.
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(size));
-  // Reads at most one byte past the limit, so that a file that grew meanwhile is still refused.
-  std::istreambuf_iterator<char> it(stream), end;
-  while (it != end && bytes.size() <= maxBytes) bytes.push_back(*it++);
+  constexpr std::size_t kBlock = 64 * 1024;
+  while (stream && bytes.size() <= maxBytes) {
+    const std::size_t at = bytes.size();
+    bytes.resize(at + kBlock);
+    stream.read(bytes.data() + at, static_cast<std::streamsize>(kBlock));
+    bytes.resize(at + static_cast<std::size_t>(stream.gcount()));
+  }
   if (stream.bad() || bytes.size() > maxBytes) return std::nullopt;
   return bytes;
 }
