@@ -23,22 +23,17 @@
 #include <cstdint>
 #include <string>
 
+#include "help/HtmlHelpApi.h"
 #include "platform/Desktop.h"
 #include "platform/DynamicLibrary.h"
 
 namespace solvanex::help {
 
-// The entry points of the HTML Help API: caller window, help file (or null), command, data.
-// The result, a window handle, is not used by this program.
-using HtmlHelpEntry = void* (*)(void* window, const char* file, unsigned command,
-                                std::uintptr_t data);
-using HtmlHelpWideEntry = void* (*)(void* window, const wchar_t* file, unsigned command,
-                                    std::uintptr_t data);
-
-// Opens the help file on its default topic in a help window of the viewer's own.
-inline constexpr unsigned HH_DISPLAY_TOPIC = 0;
-// Closes every help window that the program opened.
-inline constexpr unsigned HH_CLOSE_ALL = 0x12;
+// The entry points of the HTML Help API; the result, a window handle, is not used here.
+using HtmlHelpEntry = ::HtmlHelpAFunction;
+using HtmlHelpWideEntry = ::HtmlHelpWFunction;
+using ::HH_CLOSE_ALL;
+using ::HH_DISPLAY_TOPIC;
 
 // The registry key whose default value is the path of the HTML Help control library.
 inline constexpr char kHelpControlKey[] =

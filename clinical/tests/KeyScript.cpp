@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calculator/Errors.h"
+#include "calculator/tests/KeyScript.h"
 #include "clinical/Keypad.h"
 
 namespace solvanex::test {
@@ -35,11 +36,6 @@ void TypeNumber(std::string_view word, char separator, std::vector<std::string>&
 
 std::vector<std::string> KeyNames(std::string_view script, char separator) {
   static const std::map<std::string, std::string, std::less<>> kWords = {
-      {"+", "Addition"},
-      {"-", "Soustraction"},
-      {"*", "Multiplication"},
-      {"/", "Division"},
-      {"=", "Egal"},
       {"Ancien", "RadioGroup1=0"},
       {"International", "RadioGroup1=1"},
       {"Homme", "RadioGroup2=0"},
@@ -54,7 +50,7 @@ std::vector<std::string> KeyNames(std::string_view script, char separator) {
     } else if (IsNumberWord(word, separator)) {
       TypeNumber(word, separator, keys);
     } else {
-      keys.push_back(word);
+      keys.push_back(solvanex::testing::ControlName(word));
     }
   }
   return keys;

@@ -4,10 +4,9 @@
 // Words of a script, separated by blanks:
 // - a number ("70", "1,75", "-2") is typed digit by digit, with the separator key where the
 //   session's separator stands; a leading '-' types the sign key after the digits;
-// - "+", "-", "*", "/" and "=" are the operator keys and '=';
 // - "Ancien", "International", "Homme" and "Femme" select that item of its choice group;
-// - any other word is passed to KeySession as it stands: a button name (IMC, MS, Glycemie...),
-//   "paste=TEXT".
+// - any other word is a keypad token as the core's tests write them ("+", "-", "*", "/", "=",
+//   "M+", "sqrt"...), or a button name (IMC, MS, Glycemie...) or "paste=TEXT" as it stands.
 #pragma once
 
 #include <cstdint>

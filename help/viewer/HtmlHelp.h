@@ -7,21 +7,17 @@
 
 #include <cstdint>
 
+#include "help/HtmlHelpApi.h"
+
 #define SOLVANEX_HHCTRL_EXPORT __attribute__((visibility("default")))
 
-// Opens the file's default topic, or the topic named after "::" or by data (a pointer to a
-// topic string in the entry's character type, or 0), in a help window of its own; the window
-// already open for the file is raised instead.
-inline constexpr unsigned int HH_DISPLAY_TOPIC = 0x0000;
-// Closes and deletes every help window the module opened; file and data are ignored.
-inline constexpr unsigned int HH_CLOSE_ALL = 0x0012;
-
+// HH_DISPLAY_TOPIC opens the file's default topic, or the topic named after "::" or by data (a
+// pointer to a topic string in the entry's character type, or 0), in a help window of its own;
+// the window already open for the file is raised instead. HH_CLOSE_ALL closes and deletes every
+// help window the module opened; file and data are ignored.
 extern "C" {
 SOLVANEX_HHCTRL_EXPORT void* HtmlHelpA(void* caller, const char* file, unsigned int command,
                                        std::uintptr_t data);
 SOLVANEX_HHCTRL_EXPORT void* HtmlHelpW(void* caller, const wchar_t* file, unsigned int command,
                                        std::uintptr_t data);
 }
-
-using HtmlHelpAFunction = void* (*)(void*, const char*, unsigned int, std::uintptr_t);
-using HtmlHelpWFunction = void* (*)(void*, const wchar_t*, unsigned int, std::uintptr_t);
