@@ -47,7 +47,7 @@ int HelpBrowser::HighlightWords(const QStringList& words) {
   QTextCharFormat mark;
   mark.setBackground(QColor(0xff, 0xe0, 0x40));
   mark.setForeground(Qt::black);
-  for (const QTextCursor& cursor : FindWordMatches(*document(), words)) {
+  for (const QTextCursor& cursor : FindWordMatches(document(), words)) {
     selections.append({cursor, mark});
   }
   setExtraSelections(selections);

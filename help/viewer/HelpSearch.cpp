@@ -177,11 +177,11 @@ std::vector<HelpSearchIndex::Hit> HelpSearchIndex::Find(const QString& query) co
   return hits;
 }
 
-std::vector<QTextCursor> FindWordMatches(const QTextDocument& document, const QStringList& words) {
+std::vector<QTextCursor> FindWordMatches(QTextDocument* document, const QStringList& words) {
   std::vector<QTextCursor> matches;
   if (words.isEmpty()) return matches;
   std::vector<qsizetype> origins;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     const QString text = block.text();
     const QString folded = FoldForSearch(text, &origins);
     for (const auto& [start, length] : SearchWords(folded)) {
@@ -190,7 +190,7 @@ std::vector<QTextCursor> FindWordMatches(const QTextDocument& document, const QS
         if (!word.startsWith(query)) continue;
         const qsizetype from = origins[start];
         const qsizetype to = origins[start + query.size() - 1] + 1;
-        QTextCursor cursor(const_cast<QTextDocument*>(&document));
+        QTextCursor cursor(document);
         cursor.setPosition(block.position() + from);
         cursor.setPosition(block.position() + to, QTextCursor::KeepAnchor);
         matches.push_back(cursor);

@@ -58,6 +58,6 @@ class HelpSearchIndex {
 
 // The stretches of the document where a word begins with one of the folded query words, in
 // document order.
-std::vector<QTextCursor> FindWordMatches(const QTextDocument& document, const QStringList& words);
+std::vector<QTextCursor> FindWordMatches(QTextDocument* document, const QStringList& words);
 
 }  // namespace solvanex::help
