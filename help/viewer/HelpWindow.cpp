@@ -4,13 +4,17 @@
 #include "SearchPane.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +27,28 @@ constexpr int kTopicRole = Qt::UserRole;
 QString ItemKey(const QUrl& url) {
   return url.path().toLower();
 }
+
+// Qt's own French texts for the time a standard dialog is open, so that the print dialog speaks
+// the language of the help window. Without Qt's translations installed, the dialog stays in
+// English.
+class QtFrenchWhileOpen {
+ public:
+  QtFrenchWhileOpen() {
+    installed_ =
+        translator_.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&translator_);
+  }
+  ~QtFrenchWhileOpen() {
+    if (installed_) QCoreApplication::removeTranslator(&translator_);
+  }
+  QtFrenchWhileOpen(const QtFrenchWhileOpen&) = delete;
+  QtFrenchWhileOpen& operator=(const QtFrenchWhileOpen&) = delete;
+
+ private:
+  QTranslator translator_;
+  bool installed_ = false;
+};
 
 }  // namespace
 
@@ -155,6 +181,7 @@ void HelpWindow::OpenSearchResult(const QString& path, const QStringList& words)
 
 void HelpWindow::PrintPage() {
   QPrinter printer(QPrinter::HighResolution);
+  const QtFrenchWhileOpen french;
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("Imprimer la page"));
   if (dialog.exec() == QDialog::Accepted) PrintTo(printer);

@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -268,14 +270,29 @@ void HelpWindowTest::printKeyOpensThePrintDialog() {
   QVERIFY(print != nullptr);
   QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
   QString title;
-  QTimer::singleShot(100, [&title] {
+  QStringList buttons;
+  QTimer::singleShot(100, [&title, &buttons] {
     if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
       title = dialog->windowTitle();
+      for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        buttons.append(button->text().remove(u'&'));
+      }
       dialog->reject();
     }
   });
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   QCOMPARE(title, u"Imprimer la page"_qs);
+  const QString french = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + u"/qtbase_fr.qm"_qs;
+  if (!QFile::exists(french)) QSKIP("Qt's French translations are not installed");
+  // Qt's own texts of the dialog in French while it is open, and only then.
+  QVERIFY2(buttons.contains(u"Annuler"_qs), qPrintable(buttons.join(u", "_qs)));
+  QVERIFY2(buttons.contains(u"Propriétés"_qs), qPrintable(buttons.join(u", "_qs)));
+  QPrintDialog after(&window);
+  QStringList afterButtons;
+  for (const QPushButton* button : after.findChildren<QPushButton*>()) {
+    afterButtons.append(button->text().remove(u'&'));
+  }
+  QVERIFY2(afterButtons.contains(u"Cancel"_qs), qPrintable(afterButtons.join(u", "_qs)));
 }
 
 void HelpWindowTest::treeItemsShowTheirWholeTitle() {
