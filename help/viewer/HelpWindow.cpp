@@ -115,6 +115,10 @@ HelpWindow::HelpWindow(HelpBook book)
   search->setObjectName(QStringLiteral("HelpSearch"));
   connect(search, &SearchPane::openRequested, this, &HelpWindow::OpenSearchResult);
   navigation->addTab(search, QStringLiteral("Rechercher"));
+  // The index is made when the tab is first shown, so that the first words typed answer at once.
+  connect(navigation, &QTabWidget::currentChanged, this, [this, navigation, search](int tab) {
+    if (navigation->widget(tab) == search) SearchIndex();
+  });
 
   auto* splitter = new QSplitter(Qt::Horizontal);
   splitter->addWidget(navigation);
