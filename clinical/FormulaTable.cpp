@@ -161,12 +161,15 @@ constexpr FormulaRow kFormulas[] = {
         .messages = "Erreur : pas de paramètre en mémoire !\n"
                     "Erreur : corrigez l'âge en mémoire....",
         .reference = "Harris & Benedict 1919",
-        .note = "Trois coefficients s'écartent de la forme publiée. Homme : 19,752 au lieu de "
+        .note = "Quatre coefficients s'écartent de la forme publiée. Homme : 19,752 au lieu de "
                 "13,752 pour le poids et 66,743 au lieu de 66,473 pour la constante, d'où un "
                 "résultat plus élevé que celui de Harris et Benedict de 6 kcal par kg de poids, "
                 "plus 0,27 kcal. Femme : 4,646 au lieu de 4,676 pour l'âge, d'où un résultat plus "
-                "élevé de 0,03 kcal par année d'âge. Les autres coefficients sont ceux de la "
-                "publication, arrondis (9,562 pour 9,5634).",
+                "élevé de 0,03 kcal par année d'âge ; et 9,562 au lieu de 9,5634 pour le poids "
+                "(9,5634 s'arrondit à 9,563 : 9,562 n'en est pas un arrondi), d'où un résultat "
+                "plus bas de 0,0014 kcal par kg de poids, soit 0,084 kcal pour 60 kg, moins de "
+                "0,01 % du résultat. Les autres coefficients sont ceux de la publication, arrondis "
+                "au millième.",
         .conditions = "Mémoire vide (rien n'a été mis en mémoire depuis le démarrage)\n"
                       "m ≤ 0",
         .faults = "",

@@ -1,7 +1,10 @@
 #include "HelpPages.h"
 
+#include "FunctionPages.h"
+
 #include "HtmlText.h"
 #include "KeyMarkup.h"
+#include "PageParts.h"
 #include "calculator/NumberText.h"
 
 #include <algorithm>
@@ -11,61 +14,6 @@
 namespace solvanex::helpcontent {
 
 namespace {
-
-// The pages share their head and the way back to the contents page.
-std::string PageStart(std::string_view title, std::string_view trail) {
-  std::string html =
-      "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-      EscapeHtml(title) +
-      "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">\n</head>\n" +
-      "<body>\n<p class=\"chemin\"><a href=\"index.html\">Sommaire</a>";
-  if (!trail.empty()) html += " › " + std::string(trail);
-  return html + "</p>\n";
-}
-
-std::string PageEnd() {
-  return "</body>\n</html>\n";
-}
-
-std::string Link(std::string_view page, std::string_view text) {
-  return "<a href=\"" + EscapeHtml(page) + "\">" + EscapeHtml(text) + "</a>";
-}
-
-std::string Key(std::string_view label) {
-  return "<kbd>" + EscapeHtml(label) + "</kbd>";
-}
-
-std::string Row(std::string_view heading, const std::string& cellHtml) {
-  return "<tr><th>" + EscapeHtml(heading) + "</th><td>" + cellHtml + "</td></tr>\n";
-}
-
-std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
-  std::string joined;
-  for (const std::string& part : parts) {
-    if (!joined.empty()) joined += separator;
-    joined += part;
-  }
-  return joined;
-}
-
-// The cells of an example: the choices set first, the keys, what shows.
-std::string ExampleCells(const WorkedExample& example) {
-  std::vector<std::string> keys;
-  for (const KeyStep& step : example.steps) keys.push_back(Key(step.label));
-  return "<td>" +
-         (example.choiceLabels.empty() ? std::string("—")
-                                       : EscapeHtml(Join(example.choiceLabels, ", "))) +
-         "</td><td>" + Join(keys, " ") + "</td><td>" + OutcomeHtml(example.outcome) + "</td>";
-}
-
-std::string ExampleTable(const std::vector<WorkedExample>& examples) {
-  std::string html =
-      "<table class=\"exemples\">\n<tr><th>Choix</th><th>Touches</th><th>Affichage</th></tr>\n";
-  for (const WorkedExample& example : examples) {
-    html += "<tr>" + ExampleCells(example) + "</tr>\n";
-  }
-  return html + "</table>\n";
-}
 
 std::string FormulaName(const FormulaRow& row) {
   return std::string(1, row.letter) + " — " + std::string(row.title);
@@ -88,15 +36,6 @@ std::string MessageTable(const FormulaRow& row) {
          "</table>\n<p>Les tests se font dans l'ordre du tableau ; le premier qui échoue "
          "donne son message. Après un message, tapez une nouvelle valeur y puis "
          "<kbd>=</kbd> : la même formule est refaite avec le même x.</p>\n";
-}
-
-std::string ItemHtml(std::string_view name, std::string_view local) {
-  return "<LI> <OBJECT type=\"text/sitemap\">\n<param name=\"Name\" value=\"" + EscapeHtml(name) +
-         "\">\n<param name=\"Local\" value=\"" + EscapeHtml(local) + "\">\n</OBJECT>\n";
-}
-
-std::string Number(long double value) {
-  return FormatResult(static_cast<double>(value), ',');
 }
 
 }  // namespace
@@ -183,70 +122,6 @@ std::string FormulaListPage(std::span<const FormulaRow> rows) {
   return html + "</table>\n" + PageEnd();
 }
 
-std::string ConversionsPage(std::span<const ConversionRow> rows,
-                            const std::vector<ConversionExamples>& examples) {
-  std::string html = PageStart("Conversions d'unités", "");
-  html +=
-      "<h1>Conversions d'unités</h1>\n"
-      "<p>Les neuf boutons roses convertissent le nombre affiché entre l'unité "
-      "conventionnelle et l'unité internationale. Le choix " +
-      Link("choix.html",
-           "« Ancien » "
-           "ou « International »") +
-      " dit dans quelle unité est le nombre affiché : avec "
-      "« Ancien », le nombre est multiplié par le facteur ; avec « International », il est "
-      "divisé par ce même facteur. Le résultat remplace l'affichage ; une opération en "
-      "attente reste en attente, si bien que la valeur convertie peut servir de second "
-      "nombre.</p>\n"
-      "<table class=\"liste\">\n<tr><th>Touche</th><th>Analyse</th><th>Unité « Ancien »</th>"
-      "<th>Unité « International »</th><th>Facteur</th><th>Bulle d'aide</th></tr>\n";
-  for (const ConversionRow& row : rows) {
-    html += "<tr><td>" + Key(row.caption) + "</td><td>" + EscapeHtml(row.analyte) + "</td><td>" +
-            EscapeHtml(row.conventionalUnit) + "</td><td>" + EscapeHtml(row.siUnit) + "</td><td>" +
-            EscapeHtml(Number(row.factor)) + "</td><td>" + EscapeHtml(row.hint) + "</td></tr>\n";
-  }
-  html +=
-      "</table>\n<h2 id=\"exemples\">Exemples</h2>\n"
-      "<table class=\"exemples\">\n<tr><th>Analyse</th><th>Choix</th><th>Touches</th>"
-      "<th>Affichage</th></tr>\n";
-  for (std::size_t i = 0; i < rows.size() && i < examples.size(); ++i) {
-    for (const WorkedExample* example :
-         {&examples[i].toInternational, &examples[i].toConventional}) {
-      html +=
-          "<tr><td>" + EscapeHtml(rows[i].analyte) + "</td>" + ExampleCells(*example) + "</tr>\n";
-    }
-  }
-  html +=
-      "</table>\n<p>Aucune valeur n'est refusée : zéro et les nombres négatifs se convertissent "
-      "comme les autres. Le nombre affiché doit être un nombre : sur un message d'erreur, "
-      "une conversion ouvre la boîte d'erreur de conversion.</p>\n";
-  return html + PageEnd();
-}
-
-std::string OneValuePage(std::span<const OneValueRow> rows,
-                         const std::vector<std::vector<WorkedExample>>& examples) {
-  std::string html = PageStart("Fonctions à une valeur", "");
-  html +=
-      "<h1>Fonctions à une valeur</h1>\n"
-      "<p>Ces boutons roses remplacent le nombre affiché par une estimation clinique, en un "
-      "seul appui. Une opération en attente reste en attente. Aucune valeur n'est vérifiée : "
-      "zéro et les valeurs négatives donnent leur résultat arithmétique.</p>\n";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const OneValueRow& row = rows[i];
-    html += "<h2 id=\"" + EscapeHtml(row.button) + "\">" + Key(row.caption) + " " +
-            EscapeHtml(row.result) + "</h2>\n<table class=\"valeurs\">\n";
-    html += Row("Bulle d'aide", "« " + EscapeHtml(row.hint) + " »");
-    html += Row("Nombre affiché (x)", EscapeHtml(row.input));
-    html += Row("Résultat", EscapeHtml(row.result));
-    html += Row("Calcul", LinesToHtml(row.expression));
-    html += Row("Référence", LinesToHtml(row.reference));
-    if (!row.note.empty()) html += Row("Remarque", LinesToHtml(row.note));
-    html += "</table>\n";
-    if (i < examples.size()) html += ExampleTable(examples[i]);
-  }
-  return html + PageEnd();
-}
-
 std::string FormulaLinks(std::span<const FormulaRow> rows) {
   std::string html;
   for (const FormulaRow& row : rows) {
@@ -273,21 +148,24 @@ std::string IndexItems(std::span<const FormulaRow> formulas,
     items += ItemHtml("Touche " + std::string(1, row.letter), FormulaPageName(row.letter));
   }
   for (const ConversionRow& row : conversions) {
-    items += ItemHtml(std::string(row.analyte) + " (conversion)", kConversionsPage);
-    items += ItemHtml("Touche " + std::string(row.caption), kConversionsPage);
+    items += ItemHtml(std::string(row.analyte) + " (conversion)", ConversionPageName(row));
+    items += ItemHtml("Touche " + std::string(row.caption), ConversionPageName(row));
   }
   for (const OneValueRow& row : oneValueFunctions) {
-    items += ItemHtml(row.result, std::string(kOneValuePage) + "#" + std::string(row.button));
-    items += ItemHtml("Touche " + std::string(row.caption),
-                      std::string(kOneValuePage) + "#" + std::string(row.button));
+    items += ItemHtml(row.result, OneValuePageName(row));
+    items += ItemHtml("Touche " + std::string(row.caption), OneValuePageName(row));
   }
   return items;
 }
 
-std::string GeneratedFiles(std::span<const FormulaRow> rows) {
+std::string GeneratedFiles(std::span<const FormulaRow> formulas,
+                           std::span<const ConversionRow> conversions,
+                           std::span<const OneValueRow> oneValueFunctions) {
   std::string files = std::string(kFormulaListPage) + "\n" + std::string(kConversionsPage) + "\n" +
                       std::string(kOneValuePage) + "\n";
-  for (const FormulaRow& row : rows) files += FormulaPageName(row.letter) + "\n";
+  for (const FormulaRow& row : formulas) files += FormulaPageName(row.letter) + "\n";
+  for (const ConversionRow& row : conversions) files += ConversionPageName(row) + "\n";
+  for (const OneValueRow& row : oneValueFunctions) files += OneValuePageName(row) + "\n";
   return files;
 }
 

@@ -1,7 +1,7 @@
-// The pages of the help file that are written from the clinical catalogue: one page per
-// formula, the list of formulas, the conversions and the one-value functions, and the entries
-// they add to the contents, the index, the contents page and the project's file list. Every
-// catalogue text is escaped on its way into HTML.
+// The pages of the help file that are written from the formula catalogue: one page per
+// formula and the list of formulas, and the entries that the catalogue's pages add to the
+// contents, the index, the contents page and the project's file list. Every catalogue text is
+// escaped on its way into HTML.
 #pragma once
 
 #include "WorkedExamples.h"
@@ -17,22 +17,9 @@ namespace solvanex::helpcontent {
 // "formule-p.html" for 'P'.
 std::string FormulaPageName(char letter);
 inline constexpr std::string_view kFormulaListPage = "formules.html";
-inline constexpr std::string_view kConversionsPage = "conversions.html";
-inline constexpr std::string_view kOneValuePage = "fonctions.html";
 
 std::string FormulaPage(const FormulaRow& row, const std::vector<WorkedExample>& examples);
 std::string FormulaListPage(std::span<const FormulaRow> rows);
-
-// The examples of one conversion: a conventional value to SI, and an SI value back.
-struct ConversionExamples {
-  WorkedExample toInternational;
-  WorkedExample toConventional;
-};
-std::string ConversionsPage(std::span<const ConversionRow> rows,
-                            const std::vector<ConversionExamples>& examples);
-
-std::string OneValuePage(std::span<const OneValueRow> rows,
-                         const std::vector<std::vector<WorkedExample>>& examples);
 
 // Fragments for the templates: <li> links of the contents page, sitemap items of the contents
 // (.hhc) and of the index (.hhk), and the generated files for the project (.hhp).
@@ -41,7 +28,9 @@ std::string FormulaContentsItems(std::span<const FormulaRow> rows);
 std::string IndexItems(std::span<const FormulaRow> formulas,
                        std::span<const ConversionRow> conversions,
                        std::span<const OneValueRow> oneValueFunctions);
-std::string GeneratedFiles(std::span<const FormulaRow> rows);
+std::string GeneratedFiles(std::span<const FormulaRow> formulas,
+                           std::span<const ConversionRow> conversions,
+                           std::span<const OneValueRow> oneValueFunctions);
 // Table rows of the messages page: each in-display message of the formulas, with links to the
 // formulas that show it.
 std::string FormulaMessageRows(std::span<const FormulaRow> rows);

@@ -3,9 +3,12 @@
 // fills the templates of SOURCE_DIR (contents page, contents, index, project) with their
 // entries, and copies the hand-written PAGEs of SOURCE_DIR with their key examples keyed.
 // Every result shown in the help is computed by the calculator while the pages are written.
+#include "FunctionPages.h"
 #include "HelpPages.h"
 #include "KeyMarkup.h"
+#include "KeyTopics.h"
 #include "WorkedExamples.h"
+#include "calculator/Keypad.h"
 #include "clinical/Catalogue.h"
 
 #include <filesystem>
@@ -64,21 +67,19 @@ void Generate(const fs::path& source, const fs::path& output,
   }
   WriteFile(output / kFormulaListPage, FormulaListPage(formulas));
 
-  std::vector<ConversionExamples> conversionExamples;
   for (const ConversionRow& row : conversions) {
-    conversionExamples.push_back(
-        {ConversionWorkedExample(row, 0, "1"), ConversionWorkedExample(row, 1, "1")});
-    CheckExamples(kConversionsPage, {conversionExamples.back().toInternational,
-                                     conversionExamples.back().toConventional});
+    const std::vector<WorkedExample> examples = ConversionWorkedExamples(row);
+    CheckExamples(ConversionPageName(row), examples);
+    WriteFile(output / ConversionPageName(row), ConversionPage(row, examples));
   }
-  WriteFile(output / kConversionsPage, ConversionsPage(conversions, conversionExamples));
+  WriteFile(output / kConversionsPage, ConversionsPage(conversions));
 
-  std::vector<std::vector<WorkedExample>> oneValueExamples;
   for (const OneValueRow& row : oneValueFunctions) {
-    oneValueExamples.push_back(OneValueWorkedExamples(row));
-    CheckExamples(kOneValuePage, oneValueExamples.back());
+    const std::vector<WorkedExample> examples = OneValueWorkedExamples(row);
+    CheckExamples(OneValuePageName(row), examples);
+    WriteFile(output / OneValuePageName(row), OneValueFunctionPage(row, examples));
   }
-  WriteFile(output / kOneValuePage, OneValuePage(oneValueFunctions, oneValueExamples));
+  WriteFile(output / kOneValuePage, OneValuePage(oneValueFunctions));
 
   WriteFile(output / "index.html",
             ExpandKeyExamples(FillTemplate(ReadFile(source / "index.html.in"),
@@ -91,14 +92,21 @@ void Generate(const fs::path& source, const fs::path& output,
     }
     WriteFile(output / page, ExpandKeyExamples(text));
   }
-  WriteFile(output / "Solvanex.hhc",
-            FillTemplate(ReadFile(source / "Solvanex.hhc.in"), "<!-- @FORMULES@ -->",
-                         FormulaContentsItems(formulas)));
+  std::string contents = ReadFile(source / "Solvanex.hhc.in");
+  contents =
+      FillTemplate(std::move(contents), "<!-- @FORMULES@ -->", FormulaContentsItems(formulas));
+  contents = FillTemplate(std::move(contents), "<!-- @CONVERSIONS@ -->",
+                          ConversionContentsItems(conversions));
+  contents = FillTemplate(std::move(contents), "<!-- @FONCTIONS@ -->",
+                          OneValueContentsItems(oneValueFunctions));
+  WriteFile(output / "Solvanex.hhc", contents);
   WriteFile(output / "Solvanex.hhk",
-            FillTemplate(ReadFile(source / "Solvanex.hhk.in"), "<!-- @MOTS-CLES@ -->",
-                         IndexItems(formulas, conversions, oneValueFunctions)));
-  WriteFile(output / "Solvanex.hhp", FillTemplate(ReadFile(source / "Solvanex.hhp.in"),
-                                                  "@FICHIERS@\n", GeneratedFiles(formulas)));
+            FillTemplate(
+                ReadFile(source / "Solvanex.hhk.in"), "<!-- @MOTS-CLES@ -->",
+                IndexItems(formulas, conversions, oneValueFunctions) + KeyIndexItems(CoreKeys())));
+  WriteFile(output / "Solvanex.hhp",
+            FillTemplate(ReadFile(source / "Solvanex.hhp.in"), "@FICHIERS@\n",
+                         GeneratedFiles(formulas, conversions, oneValueFunctions)));
 }
 
 }  // namespace

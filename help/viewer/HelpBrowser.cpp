@@ -2,6 +2,7 @@
 
 #include "HelpBook.h"
 #include "HelpLocation.h"
+#include "HelpSearch.h"
 
 #include <QDesktopServices>
 #include <QStringDecoder>
@@ -38,6 +39,25 @@ HelpBrowser::HelpBrowser(std::shared_ptr<const ChmArchive> archive, QWidget* par
     : QTextBrowser(parent), archive_(std::move(archive)) {
   // Links are followed by doSetSource(); nothing is opened outside unless it is a web link.
   setOpenExternalLinks(false);
+  connect(this, &QTextBrowser::sourceChanged, this, [this] { setExtraSelections({}); });
+}
+
+int HelpBrowser::HighlightWords(const QStringList& words) {
+  QList<QTextEdit::ExtraSelection> selections;
+  QTextCharFormat mark;
+  mark.setBackground(QColor(0xff, 0xe0, 0x40));
+  mark.setForeground(Qt::black);
+  for (const QTextCursor& cursor : FindWordMatches(document(), words)) {
+    selections.append({cursor, mark});
+  }
+  setExtraSelections(selections);
+  if (!selections.isEmpty()) {
+    QTextCursor first = selections.front().cursor;
+    first.clearSelection();
+    setTextCursor(first);
+    ensureCursorVisible();
+  }
+  return static_cast<int>(selections.size());
 }
 
 QUrl HelpBrowser::Resolve(const QUrl& name) const {

@@ -19,6 +19,10 @@ class HelpBrowser : public QTextBrowser {
 
   QVariant loadResource(int type, const QUrl& name) override;
 
+  // Marks the places of the page where a word begins with one of the folded words, and
+  // scrolls to the first; returns how many there are. The marks go when another page shows.
+  int HighlightWords(const QStringList& words);
+
  protected:
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 

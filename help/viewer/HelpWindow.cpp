@@ -1,12 +1,20 @@
 #include "HelpWindow.h"
 
 #include "HelpBrowser.h"
+#include "SearchPane.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -20,12 +28,36 @@ QString ItemKey(const QUrl& url) {
   return url.path().toLower();
 }
 
+// Qt's own French texts for the time a standard dialog is open, so that the print dialog speaks
+// the language of the help window. Without Qt's translations installed, the dialog stays in
+// English.
+class QtFrenchWhileOpen {
+ public:
+  QtFrenchWhileOpen() {
+    installed_ =
+        translator_.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(&translator_);
+  }
+  ~QtFrenchWhileOpen() {
+    if (installed_) QCoreApplication::removeTranslator(&translator_);
+  }
+  QtFrenchWhileOpen(const QtFrenchWhileOpen&) = delete;
+  QtFrenchWhileOpen& operator=(const QtFrenchWhileOpen&) = delete;
+
+ private:
+  QTranslator translator_;
+  bool installed_ = false;
+};
+
 }  // namespace
 
 HelpWindow::HelpWindow(HelpBook book)
     : QWidget(nullptr), book_(std::move(book)), browser_(new HelpBrowser(book_.archive)) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(book_.title);
+  // The program's own icon, carried in the module's resources.
+  setWindowIcon(QIcon(QStringLiteral(":/hhctrl/solvanex.svg")));
   // The program quits when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(860, 620);
@@ -45,8 +77,15 @@ HelpWindow::HelpWindow(HelpBook book)
   QAction* home =
       toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Sommaire"));
   home->setShortcut(Qt::Key_Home);
+  QAction* print = toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-print")),
+                                      QStringLiteral("Imprimer"));
+  print->setObjectName(QStringLiteral("HelpPrint"));
+  print->setShortcut(QKeySequence::Print);
+  print->setToolTip(QStringLiteral("Imprimer la page affichée (Ctrl+P)"));
   // Window-wide, so that the keys work from the contents tree as well as from the page.
-  for (QAction* action : {back, forward, home}) action->setShortcutContext(Qt::WindowShortcut);
+  for (QAction* action : {back, forward, home, print}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
 
   auto* close = new QAction(this);
   close->setShortcut(Qt::Key_Escape);
@@ -56,6 +95,7 @@ HelpWindow::HelpWindow(HelpBook book)
   connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
   connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
   connect(home, &QAction::triggered, this, &HelpWindow::ShowHome);
+  connect(print, &QAction::triggered, this, &HelpWindow::PrintPage);
   connect(close, &QAction::triggered, this, &QWidget::close);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
@@ -71,6 +111,14 @@ HelpWindow::HelpWindow(HelpBook book)
     index->sortItems(0, Qt::AscendingOrder);
     navigation->addTab(index, QStringLiteral("Index"));
   }
+  auto* search = new SearchPane([this]() -> const HelpSearchIndex& { return SearchIndex(); });
+  search->setObjectName(QStringLiteral("HelpSearch"));
+  connect(search, &SearchPane::openRequested, this, &HelpWindow::OpenSearchResult);
+  navigation->addTab(search, QStringLiteral("Rechercher"));
+  // The index is made when the tab is first shown, so that the first words typed answer at once.
+  connect(navigation, &QTabWidget::currentChanged, this, [this, navigation, search](int tab) {
+    if (navigation->widget(tab) == search) SearchIndex();
+  });
 
   auto* splitter = new QSplitter(Qt::Horizontal);
   splitter->addWidget(navigation);
@@ -103,6 +151,8 @@ void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
   for (const SitemapEntry& entry : entries) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
     item->setText(0, entry.name);
+    // The whole title, for those the pane is too narrow to show.
+    item->setToolTip(0, entry.name);
     item->setData(0, kTopicRole, entry.local);
     if (pages != nullptr && !entry.local.isEmpty()) {
       // A page listed twice is selected at its first item, the one a reader meets first.
@@ -120,6 +170,30 @@ void HelpWindow::OpenItem(QTreeWidgetItem* item) {
 
 void HelpWindow::ShowTopic(const QString& topic) {
   browser_->setSource(TopicUrl(topic.isEmpty() ? book_.defaultTopic : topic));
+}
+
+const HelpSearchIndex& HelpWindow::SearchIndex() {
+  if (!searchIndex_) searchIndex_ = HelpSearchIndex::Build(*book_.archive);
+  return *searchIndex_;
+}
+
+void HelpWindow::OpenSearchResult(const QString& path, const QStringList& words) {
+  // Through the browser's history, so that Back returns to the page before.
+  ShowTopic(path);
+  browser_->HighlightWords(words);
+}
+
+void HelpWindow::PrintPage() {
+  QPrinter printer(QPrinter::HighResolution);
+  const QtFrenchWhileOpen french;
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Imprimer la page"));
+  if (dialog.exec() == QDialog::Accepted) PrintTo(printer);
+}
+
+void HelpWindow::PrintTo(QPrinter& printer) const {
+  printer.setDocName(browser_->documentTitle());
+  browser_->document()->print(&printer);
 }
 
 void HelpWindow::SelectContentsItem(const QUrl& source) {

@@ -4,10 +4,14 @@
 #pragma once
 
 #include "HelpBook.h"
+#include "HelpSearch.h"
 
 #include <QHash>
 #include <QWidget>
 
+#include <optional>
+
+class QPrinter;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -28,6 +32,13 @@ class HelpWindow : public QWidget {
 
   const QString& FilePath() const { return book_.filePath; }
 
+  // Opens a page found by the search, with the words marked.
+  void OpenSearchResult(const QString& path, const QStringList& words);
+  // Asks for a printer in the print dialog and prints the page shown.
+  void PrintPage();
+  // Prints the page shown on the printer.
+  void PrintTo(QPrinter& printer) const;
+
  private:
   // Tree items by the archive path of their page, in lower case.
   using PageItems = QHash<QString, QTreeWidgetItem*>;
@@ -41,7 +52,11 @@ class HelpWindow : public QWidget {
   // Keeps the contents tree on the page shown, whichever way it was reached.
   void SelectContentsItem(const QUrl& source);
 
+  // The search index, made at the first search.
+  const HelpSearchIndex& SearchIndex();
+
   HelpBook book_;
+  std::optional<HelpSearchIndex> searchIndex_;
   HelpBrowser* browser_;
   QTreeWidget* contents_ = nullptr;
   PageItems contentsItems_;

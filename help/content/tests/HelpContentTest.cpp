@@ -3,21 +3,30 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ChmArchive.h"
+#include "ConversionChemistry.h"
 #include "FormulaExamples.h"
+#include "FunctionPages.h"
 #include "HelpBook.h"
 #include "HelpPages.h"
 #include "HtmlText.h"
 #include "KeyMarkup.h"
+#include "KeyTopics.h"
 #include "WorkedExamples.h"
+#include "calculator/Keypad.h"
 #include "calculator/NumberText.h"
 #include "clinical/Catalogue.h"
 #include "clinical/Formulas.h"
+#include "clinical/Keypad.h"
 
 namespace solvanex::helpcontent {
 namespace {
@@ -216,6 +225,82 @@ TEST(KeyMarkup, ExamplesAreKeyedInPlace) {
   EXPECT_THROW(ExpandKeyExamples("{{touches }}"), std::invalid_argument);
 }
 
+// The molar masses weighed from the formulae against the values of the chemistry handbooks
+// (CRC Handbook, PubChem), to the last digit those give.
+TEST(ConversionChemistry, WeighsTheFormulae) {
+  const struct {
+    std::string_view formula;
+    double published;
+    double tolerance;
+  } rows[] = {
+      {"C6H12O6", 180.16, 0.005}, {"C27H46O", 386.65, 0.02},  {"C57H104O6", 885.4, 0.1},
+      {"Fe", 55.845, 0.0005},     {"C4H7N3O", 113.12, 0.005}, {"CH4N2O", 60.06, 0.005},
+      {"N2", 28.014, 0.0005},     {"Ca", 40.078, 0.0005},     {"Mg", 24.305, 0.0005},
+      {"P", 30.974, 0.0005},
+  };
+  for (const auto& row : rows) {
+    EXPECT_NEAR(MolarMass(row.formula), row.published, row.tolerance) << row.formula;
+  }
+  for (const std::string_view bad : {"", "Xy2", "c6", "6C", "C-2"}) {
+    EXPECT_THROW(MolarMass(bad), std::invalid_argument) << bad;
+  }
+}
+
+// Each factor of the catalogue lies within 1 % of the factor of its substance's molar mass:
+// a wrong formula or a unit read the wrong way would be off by far more (×1000, ×2).
+TEST(ConversionChemistry, FactorsAgreeWithTheMolarMasses) {
+  for (const ConversionRow& row : ConversionTable()) {
+    const ConversionChemistry& chemistry = ChemistryOf(row);
+    const double exact = FactorFromMolarMass(row, MolarMass(chemistry.formula));
+    EXPECT_NEAR(static_cast<double>(row.factor) / exact, 1.0, 0.01) << row.caption;
+    if (!chemistry.otherFormula.empty()) {
+      // The other form is not the one the factor stands for.
+      const double other = FactorFromMolarMass(row, MolarMass(chemistry.otherFormula));
+      EXPECT_GT(std::abs(static_cast<double>(row.factor) / other - 1.0), 0.1) << row.caption;
+    }
+  }
+  ConversionRow unknown = ConversionTable().front();
+  unknown.button = "Inconnu";
+  EXPECT_THROW(ChemistryOf(unknown), std::out_of_range);
+  unknown.conventionalUnit = "mg/dL";
+  EXPECT_THROW(FactorFromMolarMass(unknown, 100.0), std::invalid_argument);
+}
+
+// The conversion page states the program's factor, the molar-mass factor and the difference
+// between them as computed from the two.
+TEST(ConversionPage, ComparesTheFactorWithTheMolarMass) {
+  for (const ConversionRow& row : ConversionTable()) {
+    const std::string page = ConversionPage(row, ConversionWorkedExamples(row));
+    const double exact = FactorFromMolarMass(row, MolarMass(ChemistryOf(row).formula));
+    char percent[32];
+    std::snprintf(percent, sizeof percent, "%.2f %%",
+                  std::abs(static_cast<double>(row.factor) / exact - 1.0) * 100.0);
+    std::string expected(percent);
+    std::replace(expected.begin(), expected.end(), '.', ',');
+    SCOPED_TRACE(std::string(row.caption));
+    EXPECT_TRUE(Contains(page, "x × " + FormatResult(static_cast<double>(row.factor), ',')));
+    EXPECT_TRUE(Contains(page, "x ÷ " + FormatResult(static_cast<double>(row.factor), ',')));
+    EXPECT_TRUE(Contains(page, EscapeHtml(ChemistryOf(row).formula)));
+    if (expected != "0,00 %") {
+      EXPECT_TRUE(Contains(page, expected)) << expected;
+    }
+    EXPECT_FALSE(Contains(page, "{{touches"));
+  }
+}
+
+// Every key of the keypad has its help: the arithmetic keys a topic of their own, the clinical
+// keys their page.
+TEST(KeyTopics, CoverEveryKeyOfTheKeypad) {
+  for (const KeyBinding& key : CoreKeys()) {
+    EXPECT_NO_THROW(TopicOf(key)) << key.name;
+  }
+  for (const KeyTopic& topic : KeyTopics()) {
+    EXPECT_NE(FindKey(CoreKeys(), topic.control), nullptr) << topic.control;
+  }
+  const KeyBinding stranger{"Inconnue", "?", "", {}};
+  EXPECT_THROW(TopicOf(stranger), std::out_of_range);
+}
+
 // The compiled help file, as chmlib reads it.
 class BuiltHelpFile : public ::testing::Test {
  protected:
@@ -258,6 +343,75 @@ TEST_F(BuiltHelpFile, HoldsOnePagePerFormulaListedInTheContents) {
     EXPECT_TRUE(Contains(page, EscapeHtml(SplitLines(row.expression).front()))) << row.letter;
     EXPECT_TRUE(Contains(page, "class=\"affichage")) << row.letter;  // a keyed example
     EXPECT_TRUE(contents.count(path)) << path.toStdString();
+  }
+}
+
+// Each conversion and each one-value function has a page of its own, listed in the contents,
+// with the factor or expression as the program applies it and a keyed example.
+TEST_F(BuiltHelpFile, HoldsOnePagePerConversionAndFunction) {
+  std::set<QString> contents;
+  std::vector<const help::SitemapEntry*> pending;
+  for (const auto& entry : book_->contents) pending.push_back(&entry);
+  while (!pending.empty()) {
+    const help::SitemapEntry* entry = pending.back();
+    pending.pop_back();
+    contents.insert(help::TopicUrl(entry->local).path());
+    for (const auto& child : entry->children) pending.push_back(&child);
+  }
+  std::set<std::string> names;
+  for (const ConversionRow& row : ConversionTable()) {
+    const QString path = QString::fromStdString("/" + ConversionPageName(row));
+    names.insert(ConversionPageName(row));
+    const std::string page = Page(path);
+    ASSERT_FALSE(page.empty()) << path.toStdString();
+    EXPECT_TRUE(Contains(page, EscapeHtml(row.hint))) << row.caption;
+    EXPECT_TRUE(Contains(page, EscapeHtml(row.conventionalUnit))) << row.caption;
+    EXPECT_TRUE(Contains(page, EscapeHtml(row.siUnit))) << row.caption;
+    EXPECT_TRUE(Contains(page, "x × " + FormatResult(static_cast<double>(row.factor), ',')));
+    EXPECT_TRUE(Contains(page, "<tr class=\"exemple\">")) << row.caption;
+    EXPECT_TRUE(contents.count(path)) << path.toStdString();
+  }
+  for (const OneValueRow& row : OneValueTable()) {
+    const QString path = QString::fromStdString("/" + OneValuePageName(row));
+    names.insert(OneValuePageName(row));
+    const std::string page = Page(path);
+    ASSERT_FALSE(page.empty()) << path.toStdString();
+    EXPECT_TRUE(Contains(page, EscapeHtml(row.hint))) << row.caption;
+    for (const std::string_view line : SplitLines(row.expression)) {
+      EXPECT_TRUE(Contains(page, EscapeHtml(line))) << line;
+    }
+    EXPECT_TRUE(Contains(page, "<tr class=\"exemple\">")) << row.caption;
+    EXPECT_TRUE(contents.count(path)) << path.toStdString();
+  }
+  EXPECT_EQ(names.size(), ConversionTable().size() + OneValueTable().size());  // no page shared
+}
+
+// Every button of the keypad is an index entry "Touche <caption>", and the entries of the
+// clinical keys land on the key's own page.
+TEST_F(BuiltHelpFile, IndexesEveryKey) {
+  std::map<std::string, std::vector<QString>> index;
+  for (const help::SitemapEntry& entry : book_->index) {
+    index[entry.name.toStdString()].push_back(help::TopicUrl(entry.local).path());
+  }
+  for (const KeyBinding& key : Keypad()) {
+    const auto found = index.find("Touche " + std::string(key.caption));
+    ASSERT_NE(found, index.end()) << key.caption;
+    ASSERT_EQ(found->second.size(), 1u) << key.caption;
+    EXPECT_FALSE(Page(found->second.front()).empty()) << key.caption;
+  }
+  for (const ConversionRow& row : ConversionTable()) {
+    EXPECT_EQ(index["Touche " + std::string(row.caption)],
+              std::vector<QString>{QString::fromStdString("/" + ConversionPageName(row))});
+    EXPECT_EQ(index[std::string(row.analyte) + " (conversion)"],
+              std::vector<QString>{QString::fromStdString("/" + ConversionPageName(row))});
+  }
+  for (const OneValueRow& row : OneValueTable()) {
+    EXPECT_EQ(index["Touche " + std::string(row.caption)],
+              std::vector<QString>{QString::fromStdString("/" + OneValuePageName(row))});
+  }
+  for (const FormulaRow& row : FormulaTable()) {
+    EXPECT_EQ(index["Touche " + std::string(1, row.letter)],
+              std::vector<QString>{QString::fromStdString("/" + FormulaPageName(row.letter))});
   }
 }
 
