@@ -10,6 +10,8 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
+  # The Debian package: icons, packaging and its checks.
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
 )
 
 solvanex_install_missing() {
