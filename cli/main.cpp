@@ -50,12 +50,14 @@ bool IsBlank(std::string_view line) {
 }
 
 // Status for a run whose output ends here: status itself once everything written has reached
-// standard output, else kOutputError after a message on standard error.
+// standard output, else kOutputError after a message on standard error that gives the system's
+// reason (errno of the failed write) when there is one.
 int Finish(int status) {
-  errno = 0;
-  std::cout.flush();
-  const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
-  if (written) return status;
+  if (std::cout.good()) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  }
   const int error = errno;
   std::cerr << "solvanex-cli: cannot write standard output"
             << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
@@ -70,6 +72,7 @@ std::optional<int> RunKey(solvanex::KeySession& session, std::string_view key) {
     return Finish(kUsageError);
   }
   const auto& view = session.View();
+  errno = 0;
   std::cout << solvanex::cli::KeyResultLine(key, view.display, view.color == solvanex::kColorRed,
                                             view.memoryIndicator, session.LastError())
             << '\n'
