@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
 solvanex_install_missing
 
-build=${BUILD_DIR:-$root/build-package}
+build=${PACKAGE_BUILD_DIR:-$root/build-package}
 # Debian's hardening and optimisation flags; CMake reads no CPPFLAGS, so they join the others.
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 export CFLAGS="$CFLAGS $CPPFLAGS" CXXFLAGS="$CXXFLAGS $CPPFLAGS"
