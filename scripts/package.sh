@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Solvanex with Debian's build flags into build-package/ and
 # makes the Debian package there with CPack (stripped programs, dependencies from
-# dpkg-shlibdeps). The package's path is the last line printed.
+# dpkg-shlibdeps). The package's path is the last line printed. PACKAGE_BUILD_DIR names another
+# build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
