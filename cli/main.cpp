@@ -3,10 +3,14 @@
 //   solvanex-cli [--separator=C] [KEY ...]
 //
 // Without KEY arguments the keys are read from standard input, one per line. Exit status 0, or 2
-// for an unknown key (after the lines of the keys before it) or a bad option.
+// for an unknown key (after the lines of the keys before it) or a bad option, or 1 when standard
+// output cannot be written (a full disk, a closed pipe).
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +18,12 @@
 #include "calculator/KeySession.h"
 #include "cli/Json.h"
 #include "clinical/Keypad.h"
+#include "solvanex/Version.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kOutputError = 1;
 
 char LocaleDecimalSeparator() {
   char separator = '.';
@@ -31,7 +37,7 @@ char LocaleDecimalSeparator() {
 
 void PrintUsage(std::FILE* out) {
   std::fputs(
-      "usage: solvanex-cli [--separator=C] [KEY ...]\n"
+      "usage: solvanex-cli [--separator=C] [KEY ...] | --help | --version\n"
       "Performs each KEY on a fresh calculator and prints one line of JSON after each.\n"
       "KEY: a button name (SpeedButton0..9, Virgule, Egal, IMC, ...), RadioGroup1=0|1,\n"
       "     RadioGroup2=0|1 or paste=TEXT. Without KEY, keys are read from standard input,\n"
@@ -43,18 +49,36 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// Performs one key and prints its line; false for an unknown key.
-bool RunKey(solvanex::KeySession& session, std::string_view key) {
+// Status for a run whose output ends here: status itself once everything written has reached
+// standard output, else kOutputError after a message on standard error that gives the system's
+// reason (errno of the failed write) when there is one.
+int Finish(int status) {
+  if (std::cout.good()) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  }
+  const int error = errno;
+  std::cerr << "solvanex-cli: cannot write standard output"
+            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+  return kOutputError;
+}
+
+// Performs one key and prints its line; the exit status when the run must stop here (an unknown
+// key, output that cannot be written), else nothing.
+std::optional<int> RunKey(solvanex::KeySession& session, std::string_view key) {
   if (!session.Perform(key)) {
     std::cerr << "solvanex-cli: unknown key '" << key << "'\n";
-    return false;
+    return Finish(kUsageError);
   }
   const auto& view = session.View();
+  errno = 0;
   std::cout << solvanex::cli::KeyResultLine(key, view.display, view.color == solvanex::kColorRed,
                                             view.memoryIndicator, session.LastError())
             << '\n'
             << std::flush;
-  return true;
+  if (!std::cout) return Finish(kOutputError);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -67,7 +91,12 @@ int main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       PrintUsage(stdout);
-      return 0;
+      return Finish(0);
+    }
+    if (arg == "--version") {
+      std::cout << "solvanex-cli " << solvanex::kVersionMajor << '.' << solvanex::kVersionMinor
+                << '.' << solvanex::kVersionPatch << '\n';
+      return Finish(0);
     }
     if (arg.starts_with("--separator=")) {
       const std::string_view value = arg.substr(std::string_view("--separator=").size());
@@ -90,15 +119,15 @@ int main(int argc, char** argv) {
   solvanex::KeySession session(separator, solvanex::Keypad(), solvanex::ClinicalFormulas());
   if (!keys.empty()) {
     for (const auto key : keys) {
-      if (!RunKey(session, key)) return kUsageError;
+      if (const auto status = RunKey(session, key)) return *status;
     }
-    return 0;
+    return Finish(0);
   }
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (IsBlank(line)) continue;
-    if (!RunKey(session, line)) return kUsageError;
+    if (const auto status = RunKey(session, line)) return *status;
   }
-  return 0;
+  return Finish(0);
 }

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "help/hh.h"
+#include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
 #include "mainwindow/Startup.h"
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv) {
   using namespace solvanex;
+  // --help and --version answer without a window, whether or not there is a display.
+  if (const auto status = AnswerInformationSwitch(argc, argv, std::cout, std::cerr)) return *status;
   if (!DisplayAvailable(ProcessEnvironment())) {
     return RunHeadlessExample(std::cout, DecimalSeparatorOf(QLocale::system()));
   }
@@ -26,6 +29,9 @@ int main(int argc, char** argv) {
     // not set as Qt's display name, which would be appended to every other window's caption
     // ("A propos de..." must read as it stands).
     QApplication::setApplicationName(QStringLiteral("Solvanex"));
+    // The installed menu entry solvanex.desktop: desktop shells show its name and icon for the
+    // running window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("solvanex"));
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;

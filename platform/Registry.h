@@ -1,9 +1,9 @@
 // Read-only access to HKEY_CLASSES_ROOT (RegOpenKeyExA and RegQueryValueExA on Windows).
 //
 // Elsewhere the registry is the REGEDIT4 file kRegistryFileName (see RegistryFile.h): the one
-// beside the program file when there is one, else the one in the installed data directory. The
-// build writes it beside the program, registering the help viewer module it built; installing
-// puts one with the installed module's path into the data directory.
+// beside the program file when there is one, else the installed one in the help viewer module's
+// folder. The build writes it beside the program, registering the help viewer module it built;
+// installing writes one with the installed module's path into the module's folder.
 #pragma once
 
 #include <optional>

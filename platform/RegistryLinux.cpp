@@ -7,9 +7,16 @@
 namespace solvanex::platform {
 
 std::string SystemRegistryFile() {
-  const std::string beside = JoinPath(ExtractFileDir(ModuleFileName()), kRegistryFileName);
+  const std::string programDir = ExtractFileDir(ModuleFileName());
+  const std::string beside = JoinPath(programDir, kRegistryFileName);
   if (FileExists(beside)) return beside;
-  const std::string installed = JoinPath(SOLVANEX_INSTALLED_DATA_DIR, kRegistryFileName);
+  // The installed registration lies in the module's folder, named relative to the program's
+  // folder (or absolute), so that it is found wherever the installation was put.
+  const std::string_view registrationDir = SOLVANEX_REGISTRATION_DIR;
+  const std::string installed =
+      JoinPath(IsAbsolutePath(registrationDir) ? std::string(registrationDir)
+                                               : JoinPath(programDir, registrationDir),
+               kRegistryFileName);
   if (FileExists(installed)) return installed;
   return {};
 }

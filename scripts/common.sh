@@ -11,6 +11,8 @@ SOLVANEX_PACKAGES=(
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
   qt6-translations-l10n
+  # The Debian package: icons, packaging and its checks.
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
 )
 
 solvanex_install_missing() {

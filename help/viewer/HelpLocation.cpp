@@ -48,7 +48,11 @@ QString LocateHelpFile(const QString& file, const QStringList& searchDirs) {
 }
 
 QStringList DefaultSearchDirs() {
-  return {QCoreApplication::applicationDirPath(), QStringLiteral(SOLVANEX_HELP_DATADIR)};
+  // The installed data folder is named relative to the program's folder (or absolute), so that
+  // it is found wherever the installation was put.
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  return {programDir.path(),
+          QDir::cleanPath(programDir.filePath(QStringLiteral(SOLVANEX_HELP_DATADIR)))};
 }
 
 std::optional<QString> TopicOfStoreLink(const QString& link) {

@@ -21,7 +21,7 @@ HelpRequest ParseHelpArgument(const QString& argument);
 // relative name in searchDirs, in order. Empty when there is none.
 QString LocateHelpFile(const QString& file, const QStringList& searchDirs);
 
-// The folder of the running program, then the installed data folder.
+// The folder of the running program, then the installed data folder beside it.
 QStringList DefaultSearchDirs();
 
 // The topic of a link into a compiled help file written in the "ms-its:" or
