@@ -20,6 +20,7 @@
 #include "calculator/Errors.h"
 #include "clinical/Keypad.h"
 #include "controls/AlignEdit.h"
+#include "controls/ClassicPalette.h"
 #include "mainwindow/Clipboard.h"
 #include "mainwindow/FormFont.h"
 #include "mainwindow/FormTexts.h"
@@ -54,10 +55,9 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(Text(form::kCaption));
   setFont(FormFont());
-  // The window's background is the button face, as a dialog's is.
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-  setPalette(palette);
+  // The light faces the caption colours were chosen for, whatever the desktop's colour scheme;
+  // the window's background is the button face, as a dialog's is.
+  setPalette(ClassicPalette());
   SetHint(this, Text(form::kWindowHint));
   setAccessibleName(Text(form::kCaption));
   setAccessibleDescription(Text(form::kWindowHint));

@@ -10,6 +10,9 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
+  # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
+  # own texts in French.
+  fonts-liberation2 qt6-translations-l10n
 )
 
 solvanex_install_missing() {

