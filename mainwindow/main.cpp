@@ -9,6 +9,7 @@
 #include "help/hh.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
+#include "mainwindow/QtTranslations.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/StartupProbe.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     // not set as Qt's display name, which would be appended to every other window's caption
     // ("A propos de..." must read as it stands).
     QApplication::setApplicationName(QStringLiteral("Solvanex"));
+    InstallFrenchQtTranslations(application);
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;
