@@ -26,6 +26,7 @@
 #include "mainwindow/FormTexts.h"
 #include "mainwindow/HintTracker.h"
 #include "mainwindow/Hints.h"
+#include "mainwindow/InputGate.h"
 #include "mainwindow/KeyboardFilter.h"
 #include "mainwindow/PressFeedback.h"
 #include "mainwindow/RadioGroup.h"
@@ -93,6 +94,9 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
   controls_.radioGroup1->Buttons().value(controls_.radioGroup1->ItemIndex())->setFocus();
   FormCreate();
   keyboard_->Install();
+  // Installed after the key preview, so it sees the window's input first.
+  inputGate_ = new InputGate(this);
+  inputGate_->Install(windowHandle());
 }
 
 TForm1::~TForm1() {
@@ -220,7 +224,9 @@ void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
   const QString shown = ElideForErrorBox(text, quotedFrom, quotedLength);
   // The box is shown by the event loop once the handler and whatever called it (PressButton
   // starting the release timer) have returned: the release tick then comes while the box is
-  // open, and no button stays drawn pressed behind it.
+  // open, and no button stays drawn pressed behind it. Until the box has closed, no input
+  // reaches the window: keys already queued behind the failing one must not act before it.
+  inputGate_->Close();
   QMetaObject::invokeMethod(
       this,
       [this, shown] {
@@ -229,6 +235,7 @@ void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
         } catch (...) {
           // The box itself failing must not take the window down with it.
         }
+        inputGate_->Open();
       },
       Qt::QueuedConnection);
 }

@@ -26,6 +26,7 @@ class QTimer;
 namespace solvanex {
 
 class HintTracker;
+class InputGate;
 class KeyboardFilter;
 class PressFeedback;
 class TAlignEdit;
@@ -114,6 +115,7 @@ class TForm1 : public QMainWindow {
   PressFeedback* press_ = nullptr;
   KeyboardFilter* keyboard_ = nullptr;
   HintTracker* hints_ = nullptr;
+  InputGate* inputGate_ = nullptr;
   bool shownOnce_ = false;
   bool imagesLoaded_ = false;
 };
