@@ -13,6 +13,8 @@ SOLVANEX_PACKAGES=(
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
   # own texts in French.
   fonts-liberation2 qt6-translations-l10n
+  # The window benchmark's first-paint watcher (X Damage events).
+  libxcb-damage0-dev
 )
 
 solvanex_install_missing() {
