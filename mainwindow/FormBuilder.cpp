@@ -167,8 +167,15 @@ void BuildMenu(QMainWindow& window, FormControls& controls) {
   }
 }
 
-void LoadImages(QMainWindow& window, const FormControls& controls) {
-  window.setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+void LoadWindowIcon(QMainWindow& window) {
+  QIcon icon;
+  for (const int size : kWindowIconSizes) {
+    icon.addFile(QStringLiteral(":/window-icon/solvanex-%1.png").arg(size), QSize(size, size));
+  }
+  window.setWindowIcon(icon);
+}
+
+void LoadMenuImages(const FormControls& controls) {
   const auto rows = MenuTable();
   for (std::size_t i = 0; i < controls.menuItems.size() && i < rows.size(); ++i) {
     if (rows[i].image < 0) continue;

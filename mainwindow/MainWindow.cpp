@@ -282,17 +282,25 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
     CenterOnScreen();
-    // Drawing the vector images loads the SVG renderer; that can wait until the window is on
-    // screen, which it then reaches a few milliseconds sooner.
-    QTimer::singleShot(0, this, &TForm1::LoadImages);
   }
   QMainWindow::showEvent(event);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  // The icon waits until the window has been drawn once. Queued from the first painting, it is
+  // set only after that painting has reached the screen: a timer started at showing would often
+  // fire before the window's first expose and hold its first drawing back.
+  if (!iconQueued_) {
+    iconQueued_ = true;
+    QTimer::singleShot(0, this, [this] { solvanex::LoadWindowIcon(*this); });
+  }
 }
 
 void TForm1::LoadImages() {
   if (imagesLoaded_) return;
   imagesLoaded_ = true;
-  solvanex::LoadImages(*this, controls_);
+  solvanex::LoadMenuImages(controls_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -76,8 +76,9 @@ class TForm1 : public QMainWindow {
   void Rubriquesdelaide1Click();
   void Aproposde1Click();
 
-  // Gives the window its icon and the menu items their images; done once, when the window is
-  // first on screen or a menu first opens.
+  // Gives the menu items their images; done once, when a menu first opens. Their vector images
+  // load the SVG renderer, which a window that is only used from its keypad never needs. (The
+  // window's icon is set once the window has been drawn.)
   void LoadImages();
 
   // Writes the current hint into the status bar's second panel.
@@ -87,6 +88,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   // The close box ends the program, also while a help window of its own is open.
   void closeEvent(QCloseEvent* event) override;
 
@@ -118,6 +120,7 @@ class TForm1 : public QMainWindow {
   InputGate* inputGate_ = nullptr;
   bool shownOnce_ = false;
   bool imagesLoaded_ = false;
+  bool iconQueued_ = false;
 };
 
 }  // namespace solvanex
