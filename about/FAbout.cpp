@@ -10,14 +10,27 @@
 #include <QSvgRenderer>
 
 #include "about/MemoryLines.h"
+#include "controls/ClassicPalette.h"
 #include "controls/Colors.h"
 #include "controls/Font.h"
 #include "controls/Lines.h"
+#include "controls/TextFit.h"
 #include "platform/Beep.h"
 
 namespace solvanex {
 
 namespace {
+
+// Every label ends this far inside the dialog's right edge at most: a text too long for that in
+// the machine's sans-serif is drawn smaller rather than cut by the edge.
+constexpr int kTextRight = TFAbout::kClientWidth - 4;
+
+void ShowFitted(QLabel* label, const QString& text, const QFont& designed) {
+  label->setText(text);
+  const QFont fitted = FontToFit(designed, text, kTextRight - label->x());
+  if (fitted != label->font()) label->setFont(fitted);
+  label->adjustSize();
+}
 
 QPixmap Banner() {
   QPixmap banner(298, 81);
@@ -60,7 +73,8 @@ TFAbout::TFAbout(MemoryStatusSource memoryStatus, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
-  QPalette look = palette();
+  // The light face and black texts of the classic dialog, whatever the desktop's colour scheme.
+  QPalette look = ClassicPalette();
   look.setColor(QPalette::Window, ToQColor(clBtnFace));
   look.setColor(QPalette::WindowText, ToQColor(clBlack));
   setPalette(look);
@@ -103,21 +117,18 @@ TFAbout::TFAbout(MemoryStatusSource memoryStatus, QWidget* parent)
 
 void TFAbout::ShowTexts(const QString& productName, const QString& version,
                         const QString& copyright) {
-  label1_->setText(productName);
-  label1_->adjustSize();
-  label2_->setText(version);
-  label2_->adjustSize();
-  label3_->setText(copyright);
-  label3_->adjustSize();
+  QFont bold = font();
+  bold.setBold(true);
+  ShowFitted(label1_, productName, bold);
+  ShowFitted(label2_, version, font());
+  ShowFitted(label3_, copyright, font());
 }
 
 void TFAbout::FormCreate() {
   platform::MessageBeep(0);
   const platform::MemoryStatus status = memoryStatus_();
-  lblPhysMem_->setText(PhysicalMemoryLine(status.totalPhysical));
-  lblPhysMem_->adjustSize();
-  lblPhysRes_->setText(FreeResourcesLine(status.memoryLoad));
-  lblPhysRes_->adjustSize();
+  ShowFitted(lblPhysMem_, PhysicalMemoryLine(status.totalPhysical), font());
+  ShowFitted(lblPhysRes_, FreeResourcesLine(status.memoryLoad), font());
 }
 
 void TFAbout::Button1Click() {

@@ -294,8 +294,14 @@ void TAlignEdit::ShowFont(const TFont& font) {
 
 void TAlignEdit::ApplyPalette() {
   QPalette shown = palette();
-  shown.setColor(QPalette::Base, ToQColor(shownColor_));
-  shown.setColor(QPalette::Text, ToQColor(shownFont_.Color()));
+  const QColor base = ToQColor(shownColor_);
+  const QColor text = ToQColor(shownFont_.Color());
+  shown.setColor(QPalette::Base, base);
+  shown.setColor(QPalette::Text, text);
+  // The editor draws the selection in the inactive colours while it has no focus: drawn as plain
+  // text then, the selection is kept but not seen until the focus comes back.
+  shown.setColor(QPalette::Inactive, QPalette::Highlight, base);
+  shown.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
   setPalette(shown);
 }
 

@@ -1,8 +1,9 @@
 #include "controls/Colors.h"
 
-#include <QGuiApplication>
 #include <QPalette>
 #include <array>
+
+#include "controls/ClassicPalette.h"
 
 namespace solvanex {
 
@@ -53,7 +54,9 @@ constexpr std::array<SystemColor, 31> kSystemColors{{
 QColor ToQColor(std::uint32_t color) {
   if ((color & 0xFF000000u) == clSystemColor) {
     const std::uint32_t index = color & 0x00FFFFFFu;
-    const QPalette palette = QGuiApplication::palette();
+    // The calculator's controls keep the light colours they were drawn for (see ClassicPalette),
+    // so a system colour is read from that palette, not from the desktop's.
+    static const QPalette palette = ClassicPalette();
     if (index < kSystemColors.size()) {
       return palette.color(kSystemColors[index].group, kSystemColors[index].role);
     }

@@ -1,5 +1,5 @@
 // Colour values as the calculator stores them: 32 bits, 0x00BBGGRR for a plain RGB colour, or
-// 0xFF000000 plus a system-colour index for a colour that follows the desktop's palette.
+// 0xFF000000 plus a system-colour index for one of the colours of the controls' palette.
 #pragma once
 
 #include <QColor>
@@ -21,7 +21,7 @@ inline constexpr std::uint32_t Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t 
   return std::uint32_t{r} | (std::uint32_t{g} << 8) | (std::uint32_t{b} << 16);
 }
 
-// The colour to paint with: a system colour is looked up in the application's palette (the
+// The colour to paint with: a system colour is looked up in the classic light palette (the
 // nearest palette role), a plain colour is taken as it is.
 QColor ToQColor(std::uint32_t color);
 

@@ -6,15 +6,24 @@ namespace solvanex {
 
 namespace {
 
-bool IsBreak(char16_t c) {
-  return c == u'\r' || c == u'\n' || c == ShownText::kBreak;
-}
-
-// The document treats its frame markers as paragraph breaks; show them as replacement
-// characters so that each character of the text keeps exactly one position.
+// Only CR LF breaks a line. A lone CR or LF (text copied on Linux ends with one) is shown as its
+// control picture, on the same line. The document treats its frame markers and the Unicode line
+// and paragraph separators as breaks too; they are shown as replacement characters. Each
+// character of the text keeps exactly one position either way.
 char16_t Displayable(char16_t c) {
-  if (c == u'\uFDD0' || c == u'\uFDD1') return u'\uFFFD';
-  return c;
+  switch (c) {
+    case u'\r':
+      return ShownText::kLoneCarriageReturn;
+    case u'\n':
+      return ShownText::kLoneLineFeed;
+    case u'\uFDD0':
+    case u'\uFDD1':
+    case u'\u2028':
+    case ShownText::kBreak:
+      return u'\uFFFD';
+    default:
+      return c;
+  }
 }
 
 }  // namespace
@@ -48,7 +57,7 @@ void ShownText::Rebuild(int hidden) {
       shown_.append(QChar(kBreak));
       i += 2;
     } else {
-      shown_.append(QChar(IsBreak(c) ? kBreak : Displayable(c)));
+      shown_.append(QChar(Displayable(c)));
       ++i;
     }
   }

@@ -1,12 +1,13 @@
 // ShownText: the full text of an edit control and the part of it that the editor lays out.
 //
-// The editor's document is a lossy copy of a text: it keeps one paragraph break where the text
-// has CR LF, CR or LF, and it cannot lay out a line of millions of characters in reasonable time.
-// So the full text is kept here, exactly, and the document only shows it: every line break as
-// one paragraph break and, when the text is longer than kShownLimit characters, only its last
-// kShownLimit characters (the end is what a right-aligned display line shows) after one
-// ellipsis that stands for the hidden head. Each position of the shown text stands for a known
-// range of the full text, so edits made in the document and selections in it map back exactly.
+// The editor's document is a lossy copy of a text: it would break the line at a lone CR or LF
+// as well as at CR LF, and it cannot lay out a line of millions of characters in reasonable time.
+// So the full text is kept here, exactly, and the document only shows it: every CR LF as one
+// paragraph break, a lone CR or LF as a visible mark on the same line and, when the text is longer
+// than kShownLimit characters, only its last kShownLimit characters (the end is what a
+// right-aligned display line shows) after one ellipsis that stands for the hidden head. Each
+// position of the shown text stands for a known range of the full text, so edits made in the
+// document and selections in it map back exactly.
 #pragma once
 
 #include <QString>
@@ -18,7 +19,9 @@ class ShownText {
  public:
   static constexpr int kShownLimit = 4096;
   static constexpr char16_t kHiddenMark = u'\u2026';
-  static constexpr char16_t kBreak = u'\u2029';  // the document's paragraph separator
+  static constexpr char16_t kBreak = u'\u2029';               // the document's paragraph separator
+  static constexpr char16_t kLoneCarriageReturn = u'\u240D';  // shown for a CR without LF
+  static constexpr char16_t kLoneLineFeed = u'\u240A';        // shown for an LF after no CR
 
   ShownText() { Rebuild(0); }
 

@@ -7,10 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "controls/AlignEdit.h"
 #include "controls/Colors.h"
 #include "controls/Font.h"
+#include "controls/TextFit.h"
 #include "mainwindow/FormTexts.h"
 #include "mainwindow/Hints.h"
 #include "mainwindow/RadioGroup.h"
@@ -43,6 +46,17 @@ void SetTextColor(QWidget* widget, QPalette::ColorRole role, QRgb color) {
   QPalette palette = widget->palette();
   palette.setColor(role, QColor::fromRgb(color));
   widget->setPalette(palette);
+}
+
+// A caption wider than its button's face, in a wide sans-serif, is drawn smaller rather than cut.
+void FitCaption(QPushButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  const int room =
+      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+  const QFont fitted = FontToFit(button->font(), button->text(), room);
+  if (fitted != button->font()) button->setFont(fitted);
 }
 
 TAlignEdit* BuildDisplay(QWidget* client) {
@@ -88,6 +102,7 @@ QPushButton* BuildButton(QWidget* client, const ButtonLayout& layout, const KeyB
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoDefault(false);
   SetTextColor(button, QPalette::ButtonText, ToRgb(layout.color));
+  FitCaption(button);
   Describe(button, caption, hint, layout.tooltip && !hint.isEmpty());
   return button;
 }
@@ -138,8 +153,10 @@ void BuildMenu(QMainWindow& window, FormControls& controls) {
     if (menu == nullptr || menu->objectName() != Text(item.menuName)) {
       menu = bar->addMenu(Text(item.menuCaption));
       menu->setObjectName(Text(item.menuName));
-      // A menu is a window of its own and does not take the main window's font by itself.
+      // A menu is a window of its own and takes neither the main window's font nor its colours
+      // by itself.
       menu->setFont(window.font());
+      menu->setPalette(window.palette());
       controls.menus.append(menu);
     }
     QAction* action = item.command == MenuCommand::None ? menu->addSeparator()
@@ -150,8 +167,15 @@ void BuildMenu(QMainWindow& window, FormControls& controls) {
   }
 }
 
-void LoadImages(QMainWindow& window, const FormControls& controls) {
-  window.setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+void LoadWindowIcon(QMainWindow& window) {
+  QIcon icon;
+  for (const int size : kWindowIconSizes) {
+    icon.addFile(QStringLiteral(":/window-icon/solvanex-%1.png").arg(size), QSize(size, size));
+  }
+  window.setWindowIcon(icon);
+}
+
+void LoadMenuImages(const FormControls& controls) {
   const auto rows = MenuTable();
   for (std::size_t i = 0; i < controls.menuItems.size() && i < rows.size(); ++i) {
     if (rows[i].image < 0) continue;

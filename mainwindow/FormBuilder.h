@@ -56,7 +56,10 @@ FormControls BuildClientArea(QWidget* client, std::span<const KeyBinding> keys);
 // Creates the menu bar of window from the menu table, with its shortcuts.
 void BuildMenu(QMainWindow& window, FormControls& controls);
 
-// Gives the window its icon and the menu items their images.
-void LoadImages(QMainWindow& window, const FormControls& controls);
+// Gives the window its icon (bitmaps: no SVG renderer needed).
+void LoadWindowIcon(QMainWindow& window);
+
+// Gives the menu items their images (vector images: loads the SVG renderer).
+void LoadMenuImages(const FormControls& controls);
 
 }  // namespace solvanex

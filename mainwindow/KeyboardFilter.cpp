@@ -78,8 +78,19 @@ bool KeyboardFilter::eventFilter(QObject* /*watched*/, QEvent* event) {
 
   FormKeyDown(key->key());
   const QString text = key->text();
-  if (text.size() == 1) FormKeyPress(text.front());
+  if (text.size() == 1 && ProducesCharacter(key->modifiers())) FormKeyPress(text.front());
   return false;
+}
+
+bool KeyboardFilter::ProducesCharacter(Qt::KeyboardModifiers modifiers) {
+  // A key held with Alt, Ctrl or the logo key is a command, not typing: on Windows it produces no
+  // character, and toolkits that still report one must not press a button with it.
+  const Qt::KeyboardModifiers command = modifiers & (Qt::AltModifier | Qt::ControlModifier);
+#ifdef Q_OS_WIN
+  // AltGr arrives as Ctrl+Alt, and it does type characters.
+  if (command == (Qt::AltModifier | Qt::ControlModifier)) return true;
+#endif
+  return command == Qt::NoModifier && !modifiers.testFlag(Qt::MetaModifier);
 }
 
 }  // namespace solvanex

@@ -33,6 +33,8 @@ class KeyboardFilter : public QObject {
   void FormKeyDown(int key);
   // The character table: digits, operator signs, ',' and '.'.
   void FormKeyPress(QChar character);
+  // Whether a key held with these modifiers types its character (and so reaches FormKeyPress).
+  static bool ProducesCharacter(Qt::KeyboardModifiers modifiers);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

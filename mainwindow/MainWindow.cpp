@@ -20,11 +20,13 @@
 #include "calculator/Errors.h"
 #include "clinical/Keypad.h"
 #include "controls/AlignEdit.h"
+#include "controls/ClassicPalette.h"
 #include "mainwindow/Clipboard.h"
 #include "mainwindow/FormFont.h"
 #include "mainwindow/FormTexts.h"
 #include "mainwindow/HintTracker.h"
 #include "mainwindow/Hints.h"
+#include "mainwindow/InputGate.h"
 #include "mainwindow/KeyboardFilter.h"
 #include "mainwindow/PressFeedback.h"
 #include "mainwindow/RadioGroup.h"
@@ -54,10 +56,9 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(Text(form::kCaption));
   setFont(FormFont());
-  // The window's background is the button face, as a dialog's is.
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-  setPalette(palette);
+  // The light faces the caption colours were chosen for, whatever the desktop's colour scheme;
+  // the window's background is the button face, as a dialog's is.
+  setPalette(ClassicPalette());
   SetHint(this, Text(form::kWindowHint));
   setAccessibleName(Text(form::kCaption));
   setAccessibleDescription(Text(form::kWindowHint));
@@ -93,6 +94,9 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
   controls_.radioGroup1->Buttons().value(controls_.radioGroup1->ItemIndex())->setFocus();
   FormCreate();
   keyboard_->Install();
+  // Installed after the key preview, so it sees the window's input first.
+  inputGate_ = new InputGate(this);
+  inputGate_->Install(windowHandle());
 }
 
 TForm1::~TForm1() {
@@ -220,7 +224,9 @@ void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
   const QString shown = ElideForErrorBox(text, quotedFrom, quotedLength);
   // The box is shown by the event loop once the handler and whatever called it (PressButton
   // starting the release timer) have returned: the release tick then comes while the box is
-  // open, and no button stays drawn pressed behind it.
+  // open, and no button stays drawn pressed behind it. Until the box has closed, no input
+  // reaches the window: keys already queued behind the failing one must not act before it.
+  inputGate_->Close();
   QMetaObject::invokeMethod(
       this,
       [this, shown] {
@@ -229,6 +235,7 @@ void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
         } catch (...) {
           // The box itself failing must not take the window down with it.
         }
+        inputGate_->Open();
       },
       Qt::QueuedConnection);
 }
@@ -275,17 +282,25 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
     CenterOnScreen();
-    // Drawing the vector images loads the SVG renderer; that can wait until the window is on
-    // screen, which it then reaches a few milliseconds sooner.
-    QTimer::singleShot(0, this, &TForm1::LoadImages);
   }
   QMainWindow::showEvent(event);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  // The icon waits until the window has been drawn once. Queued from the first painting, it is
+  // set only after that painting has reached the screen: a timer started at showing would often
+  // fire before the window's first expose and hold its first drawing back.
+  if (!iconQueued_) {
+    iconQueued_ = true;
+    QTimer::singleShot(0, this, [this] { solvanex::LoadWindowIcon(*this); });
+  }
 }
 
 void TForm1::LoadImages() {
   if (imagesLoaded_) return;
   imagesLoaded_ = true;
-  solvanex::LoadImages(*this, controls_);
+  solvanex::LoadMenuImages(controls_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

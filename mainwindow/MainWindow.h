@@ -26,6 +26,7 @@ class QTimer;
 namespace solvanex {
 
 class HintTracker;
+class InputGate;
 class KeyboardFilter;
 class PressFeedback;
 class TAlignEdit;
@@ -75,8 +76,9 @@ class TForm1 : public QMainWindow {
   void Rubriquesdelaide1Click();
   void Aproposde1Click();
 
-  // Gives the window its icon and the menu items their images; done once, when the window is
-  // first on screen or a menu first opens.
+  // Gives the menu items their images; done once, when a menu first opens. Their vector images
+  // load the SVG renderer, which a window that is only used from its keypad never needs. (The
+  // window's icon is set once the window has been drawn.)
   void LoadImages();
 
   // Writes the current hint into the status bar's second panel.
@@ -86,6 +88,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   // The close box ends the program, also while a help window of its own is open.
   void closeEvent(QCloseEvent* event) override;
 
@@ -114,8 +117,10 @@ class TForm1 : public QMainWindow {
   PressFeedback* press_ = nullptr;
   KeyboardFilter* keyboard_ = nullptr;
   HintTracker* hints_ = nullptr;
+  InputGate* inputGate_ = nullptr;
   bool shownOnce_ = false;
   bool imagesLoaded_ = false;
+  bool iconQueued_ = false;
 };
 
 }  // namespace solvanex

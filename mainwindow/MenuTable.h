@@ -35,6 +35,7 @@ std::span<const MenuItemLayout> MenuTable();
 
 // The five menu images (16 × 16), by index, as resource paths.
 std::span<const char* const> MenuImages();
-inline constexpr const char* kWindowIcon = ":/icons/solvanex.svg";
+// The window icon, drawn from icons/solvanex.svg at these sizes (":/window-icon/solvanex-16.png").
+inline constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64};
 
 }  // namespace solvanex

@@ -1,10 +1,14 @@
 #include "mainwindow/RadioGroup.h"
 
 #include <QButtonGroup>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
 #include <numeric>
+
+#include "controls/TextFit.h"
 
 namespace solvanex {
 
@@ -53,11 +57,35 @@ void TRadioGroup::resizeEvent(QResizeEvent* event) {
   PlaceButtons();
 }
 
-int TRadioGroup::NeededWidth(const QRadioButton* button) const {
+int TRadioGroup::NeededWidth(const QRadioButton* button, const QFont& font) const {
   const QStyle* style = button->style();
   return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
          style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
-         button->fontMetrics().horizontalAdvance(button->text()) + kTextSlack;
+         QFontMetrics(font).horizontalAdvance(button->text()) + kTextSlack;
+}
+
+QList<int> TRadioGroup::NeededWidths(const QFont& font) const {
+  const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
+  QList<int> needed(columns_, 0);
+  for (int i = 0; i < buttons_.size(); ++i) {
+    needed[i / rows] = std::max(needed[i / rows], NeededWidth(buttons_[i], font));
+  }
+  return needed;
+}
+
+QFont TRadioGroup::ItemFont(int innerWidth) const {
+  // The group's own font, unless the items side by side would not fit in it: then all items
+  // take the largest smaller size at which they do, so that none is cut by the frame or runs
+  // into its neighbour's circle.
+  QFont font = this->font();
+  int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  for (;;) {
+    const QList<int> needed = NeededWidths(font);
+    if (std::accumulate(needed.begin(), needed.end(), 0) <= innerWidth) break;
+    if (pixels <= kSmallestFitPixels) break;
+    font.setPixelSize(--pixels);
+  }
+  return font;
 }
 
 void TRadioGroup::PlaceButtons() {
@@ -69,10 +97,11 @@ void TRadioGroup::PlaceButtons() {
   const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
   const int innerWidth = width() - 2 * kInsetX;
   const int innerHeight = height() - 2 * kInsetY;
-  QList<int> needed(columns_, 0);
-  for (int i = 0; i < buttons_.size(); ++i) {
-    needed[i / rows] = std::max(needed[i / rows], NeededWidth(buttons_[i]));
+  const QFont itemFont = ItemFont(innerWidth);
+  for (QRadioButton* button : buttons_) {
+    if (button->font() != itemFont) button->setFont(itemFont);
   }
+  const QList<int> needed = NeededWidths(itemFont);
   const int equal = innerWidth / columns_;
   QList<int> widths(columns_, equal);
   if (std::any_of(needed.begin(), needed.end(), [equal](int n) { return n > equal; })) {

@@ -2,6 +2,7 @@
 // columns. ItemIndex is the checked item, -1 when none is.
 #pragma once
 
+#include <QFont>
 #include <QGroupBox>
 #include <QList>
 #include <QRect>
@@ -31,7 +32,12 @@ class TRadioGroup : public QGroupBox {
 
  private:
   void PlaceButtons();
-  int NeededWidth(const QRadioButton* button) const;
+  // Indicator, spacing and text of one item in font.
+  int NeededWidth(const QRadioButton* button, const QFont& font) const;
+  // The widest item of each column in font.
+  QList<int> NeededWidths(const QFont& font) const;
+  // The font the items are drawn in for a group innerWidth pixels wide inside its frame.
+  QFont ItemFont(int innerWidth) const;
 
   QButtonGroup* group_;
   QList<QRadioButton*> buttons_;

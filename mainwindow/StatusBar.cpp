@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "controls/TextFit.h"
+
 namespace solvanex {
 
 namespace {
@@ -32,7 +34,16 @@ void TStatusBar::SetPanelText(int index, const QString& text) {
   if (QLabel* panel = panels_.value(index)) {
     panel->setText(text);
     panel->setAccessibleName(text);
+    FitPanel(panel);
   }
+}
+
+void TStatusBar::FitPanel(QLabel* panel) {
+  // Each text is shown whole: in a face wider than the one the panels were sized for, a long
+  // hint is drawn smaller. The bar's own font is where every fitting starts.
+  const int room = panel->contentsRect().width() - panel->indent();
+  const QFont fitted = FontToFit(font(), panel->text(), room);
+  if (fitted != panel->font()) panel->setFont(fitted);
 }
 
 void TStatusBar::SetBounds(const QRect& bounds) {
@@ -52,6 +63,7 @@ void TStatusBar::PlacePanels() {
     const bool last = i == panels_.size() - 1;
     const int width = last ? this->width() - x : widths_[i] - kPanelGap;
     panels_[i]->setGeometry(x, kPanelGap, width < 0 ? 0 : width, panelHeight < 0 ? 0 : panelHeight);
+    FitPanel(panels_[i]);
     x += last ? 0 : widths_[i];
   }
 }

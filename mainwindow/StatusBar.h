@@ -32,6 +32,7 @@ class TStatusBar : public QFrame {
 
  private:
   void PlacePanels();
+  void FitPanel(QLabel* panel);
 
   QList<int> widths_;
   QList<QLabel*> panels_;

@@ -10,6 +10,7 @@
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
+#include "mainwindow/QtTranslations.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/StartupProbe.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     // The installed menu entry solvanex.desktop: desktop shells show its name and icon for the
     // running window.
     QGuiApplication::setDesktopFileName(QStringLiteral("solvanex"));
+    InstallFrenchQtTranslations(application);
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;

@@ -10,7 +10,11 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
-  qt6-translations-l10n
+  # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
+  # own texts in French.
+  fonts-liberation2 qt6-translations-l10n
+  # The window benchmark's first-paint watcher (X Damage events).
+  libxcb-damage0-dev
   # The Debian package: icons, packaging and its checks.
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -14,6 +14,8 @@ class ShownTextTest : public QObject {
   void longTextHidesHead();
   void editsMapBack_data();
   void editsMapBack();
+  void onlyCrLfBreaksALine_data();
+  void onlyCrLfBreaksALine();
 };
 
 void ShownTextTest::longTextHidesHead_data() {
@@ -83,6 +85,36 @@ void ShownTextTest::editsMapBack() {
   QCOMPARE(model.ApplyEdit(document, &caretIndex), matches);
   QCOMPARE(model.Text(), expected);
   QCOMPARE(caretIndex, caret);
+}
+
+void ShownTextTest::onlyCrLfBreaksALine_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("pasted with a trailing LF") << "3,14\n";
+  QTest::newRow("CR LF") << "3,14\r\n";
+  QTest::newRow("lone CR") << "a\rb";
+  QTest::newRow("LF before CR") << "a\n\rb";
+  QTest::newRow("CR, then CR LF") << "a\r\r\nb";
+  QTest::newRow("two lines and a lone LF") << "a\r\nb\nc\r\n";
+  QTest::newRow("Unicode separators") << QString("a") + QChar(0x2028) + "b" + QChar(0x2029) + "c";
+}
+
+void ShownTextTest::onlyCrLfBreaksALine() {
+  QFETCH(QString, text);
+  ShownText model;
+  model.Set(text);
+  QCOMPARE(model.Text(), text);
+  const QString& shown = model.Shown();
+  // One paragraph break per CR LF pair, one shown character for every other character.
+  const qsizetype pairs = text.count(QStringLiteral("\r\n"));
+  QCOMPARE(shown.count(QChar(ShownText::kBreak)), pairs);
+  QCOMPARE(shown.size(), text.size() - pairs);
+  for (const QChar c : shown) {
+    QVERIFY2(c != u'\r' && c != u'\n' && c != QChar::LineSeparator,
+             qPrintable(QStringLiteral("U+%1 shown").arg(c.unicode(), 4, 16, QChar(u'0'))));
+  }
+  // The lone ones are shown as their marks, in place.
+  QCOMPARE(shown.count(QChar(ShownText::kLoneLineFeed)), text.count(u'\n') - pairs);
+  QCOMPARE(shown.count(QChar(ShownText::kLoneCarriageReturn)), text.count(u'\r') - pairs);
 }
 
 QTEST_GUILESS_MAIN(ShownTextTest)

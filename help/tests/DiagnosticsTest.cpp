@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
@@ -114,8 +115,8 @@ TEST_P(OldDiagnosticsFile, IsRemovedAtEveryStart) {
   testing::HelpScene scene;
   DiagnosticsEnvironment environment = scene.Environment(GetParam().arguments);
   if (!GetParam().programDirWritable) {
-    // Something left at the write test's name makes the directory count as not writable.
-    testing::WriteFile(scene.programDir + "/$_Temp_$.$$$", "left");
+    // A directory at the write test's name makes the program directory count as not writable.
+    fs::create_directory(scene.programDir + "/$_Temp_$.$$$");
   }
   const std::string debugDir = GetParam().programDirWritable ? scene.programDir : scene.tempDir;
   testing::WriteFile(debugDir + "/HHDebug.txt", "old diagnostics\r\n");
@@ -168,6 +169,48 @@ TEST(WriteTest, CreatesAndDeletesItsFileInTheProgramDirectory) {
   EXPECT_EQ(diagnostics.State()._DebugDir, scene.programDir);
   EXPECT_TRUE(fs::is_empty(scene.programDir));
 }
+
+// What an earlier run may have left at the write test's name: a file of the user's own is
+// cleared and the directory stays in use (the old diagnostics file beside the program is still
+// removed at every start); anything else makes the directory count as not writable and stays.
+struct LeftoverAtWriteTestRow {
+  const char* name;
+  std::function<void(const std::string& path)> plant;
+  bool programDirUsed;
+};
+
+class LeftoverAtWriteTest : public ::testing::TestWithParam<LeftoverAtWriteTestRow> {};
+
+TEST_P(LeftoverAtWriteTest, OnlyAnOwnRegularFileIsCleared) {
+  testing::HelpScene scene;
+  const std::string leftover = scene.programDir + "/$_Temp_$.$$$";
+  GetParam().plant(leftover);
+  testing::WriteFile(scene.programDir + "/HHDebug.txt", "old diagnostics\r\n");
+  HelpDiagnostics diagnostics(scene.Environment());
+  diagnostics.Start();
+  EXPECT_EQ(diagnostics.State()._DebugDir,
+            GetParam().programDirUsed ? scene.programDir : scene.tempDir);
+  EXPECT_EQ(fs::exists(fs::symlink_status(leftover)), !GetParam().programDirUsed);
+  EXPECT_EQ(fs::exists(scene.programDir + "/HHDebug.txt"), !GetParam().programDirUsed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LeftoverAtWriteTest,
+    ::testing::Values(
+        LeftoverAtWriteTestRow{"OwnFile", [](const std::string& p) { testing::WriteFile(p, "x"); },
+                               true},
+        LeftoverAtWriteTestRow{"OwnReadOnlyFile",
+                               [](const std::string& p) {
+                                 testing::WriteFile(p, "x");
+                                 fs::permissions(p, fs::perms::owner_read);
+                               },
+                               true},
+        LeftoverAtWriteTestRow{"Directory", [](const std::string& p) { fs::create_directory(p); },
+                               false},
+        LeftoverAtWriteTestRow{"DanglingLink",
+                               [](const std::string& p) { fs::create_symlink(p + ".gone", p); },
+                               false}),
+    [](const ::testing::TestParamInfo<LeftoverAtWriteTestRow>& info) { return info.param.name; });
 
 // Someone plants a link where the program writes: the link's target must stay untouched, and
 // nothing may be written through it.

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstring>
+
 #include <chm_lib.h>
 
 namespace solvanex::help {
@@ -18,12 +21,69 @@ int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
   return CHM_ENUMERATOR_CONTINUE;
 }
 
+// Pages and the other texts of a help file never hold a NUL byte; binary garbage nearly always
+// does.
+bool IsTextObject(const QString& path) {
+  static const QStringList kTextExtensions = {QStringLiteral(".htm"), QStringLiteral(".html"),
+                                              QStringLiteral(".hhc"), QStringLiteral(".hhk"),
+                                              QStringLiteral(".css"), QStringLiteral(".js"),
+                                              QStringLiteral(".txt")};
+  for (const QString& extension : kTextExtensions) {
+    if (path.endsWith(extension, Qt::CaseInsensitive)) return true;
+  }
+  return false;
+}
+
+struct Check {
+  bool sound = true;
+  bool hasSystem = false;
+  QByteArray block = QByteArray(64 * 1024, Qt::Uninitialized);
+};
+
+// Reads one object whole, in blocks: every byte the directory promises must be there (a cut file
+// falls short) and must decompress (damaged compressed data fails).
+int CheckObject(chmFile* file, chmUnitInfo* unit, void* context) {
+  auto* check = static_cast<Check*>(context);
+  const QString path = QString::fromUtf8(unit->path);
+  if (path == u"/#SYSTEM") check->hasSystem = true;
+  if (unit->length > static_cast<LONGUINT64>(ChmArchive::kMaxObjectSize)) {
+    check->sound = false;
+    return CHM_ENUMERATOR_FAILURE;
+  }
+  const bool text = IsTextObject(path);
+  auto* buffer = reinterpret_cast<unsigned char*>(check->block.data());
+  for (LONGUINT64 at = 0; at < unit->length;) {
+    const LONGINT64 wanted =
+        static_cast<LONGINT64>(std::min<LONGUINT64>(unit->length - at, check->block.size()));
+    const LONGINT64 read = chm_retrieve_object(file, unit, buffer, at, wanted);
+    if (read != wanted || (text && std::memchr(buffer, 0, static_cast<std::size_t>(read)))) {
+      check->sound = false;
+      return CHM_ENUMERATOR_FAILURE;
+    }
+    at += static_cast<LONGUINT64>(read);
+  }
+  return CHM_ENUMERATOR_CONTINUE;
+}
+
+// Whether the whole archive reads back: its system file is there, and every object it lists,
+// system objects included, reads whole. A file cut short or damaged inside is refused here, at
+// opening, rather than shown as empty or garbled pages.
+bool ReadsWhole(chmFile* file) {
+  Check check;
+  const int result = chm_enumerate(file, CHM_ENUMERATE_ALL, &CheckObject, &check);
+  return result != 0 && check.sound && check.hasSystem;
+}
+
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
   if (path.isEmpty()) return nullptr;
   chmFile* file = chm_open(QFile::encodeName(path).constData());
   if (file == nullptr) return nullptr;
+  if (!ReadsWhole(file)) {
+    chm_close(file);
+    return nullptr;
+  }
   return std::unique_ptr<ChmArchive>(new ChmArchive(file));
 }
 

@@ -15,7 +15,9 @@ namespace solvanex::help {
 
 class ChmArchive {
  public:
-  // The archive at path, or nullptr when the file is missing, unreadable or not a CHM.
+  // The archive at path, or nullptr when the file is missing, unreadable or not a CHM, or when any
+  // of its objects does not read back whole (a file cut short, damaged compressed data, a page
+  // holding binary bytes).
   static std::unique_ptr<ChmArchive> Open(const QString& path);
   ~ChmArchive();
   ChmArchive(const ChmArchive&) = delete;

@@ -8,7 +8,11 @@
 #include <QImage>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QWindow>
 
 #include "FormFixture.h"
@@ -32,6 +36,19 @@ class ReadOnlyProbe : public QObject {
     return false;
   }
 };
+
+// Pixels of the display drawn in the selection's colour.
+int SelectionPixels(TAlignEdit* display) {
+  const QColor highlight = display->palette().color(QPalette::Active, QPalette::Highlight);
+  const QImage image = display->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) == highlight) ++count;
+    }
+  }
+  return count;
+}
 
 void Type(QWindow* window, const QString& keys) {
   for (const QChar c : keys) {
@@ -58,6 +75,9 @@ class ClipboardTest : public QObject {
   void nothingToPasteChangesNothing_data();
   void nothingToPasteChangesNothing();
   void hugePasteStaysResponsive();
+  void copiedSelectionShowsOnlyWithTheFocus();
+  void pastedTextStaysOnOneLine_data();
+  void pastedTextStaysOnOneLine();
 
  private:
   void Focus(const QString& where);
@@ -207,6 +227,56 @@ void ClipboardTest::hugePasteStaysResponsive() {
   QTest::keyClick(fixture_->Window(), Qt::Key_Escape);
   QTest::keyClick(fixture_->Window(), '8');
   QCOMPARE(fixture_->Display(), QStringLiteral("8,"));
+}
+
+void ClipboardTest::copiedSelectionShowsOnlyWithTheFocus() {
+  TAlignEdit* display = fixture_->Form().Afficheur();
+  // Only the copy selects here: a focus entry by program would select all by itself.
+  display->SetAutoSelect(false);
+  Focus("radio");
+  Type(fixture_->Window(), "125");
+  QTest::keySequence(fixture_->Window(), QKeySequence(Qt::CTRL | Qt::Key_C));
+  QCOMPARE(display->SelectedText(), QStringLiteral("125,"));
+  QCOMPARE(SelectionPixels(display), 0);
+
+  display->setFocus(Qt::OtherFocusReason);
+  QTRY_VERIFY(display->hasFocus());
+  QCOMPARE(display->SelectedText(), QStringLiteral("125,"));
+  QVERIFY(SelectionPixels(display) > 0);
+
+  Focus("radio");
+  QCOMPARE(display->SelectedText(), QStringLiteral("125,"));
+  QCOMPARE(SelectionPixels(display), 0);
+}
+
+void ClipboardTest::pastedTextStaysOnOneLine_data() {
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<QString>("firstLine");  // what the display's one line starts with
+  QTest::newRow("trailing LF") << "3,14\n"
+                               << "3,14";
+  QTest::newRow("trailing CR") << "3,14\r"
+                               << "3,14";
+  QTest::newRow("LF inside") << "1\n2"
+                             << "1";
+}
+
+void ClipboardTest::pastedTextStaysOnOneLine() {
+  QFETCH(QString, clipboard);
+  QFETCH(QString, firstLine);
+  QGuiApplication::clipboard()->setText(clipboard);
+  QTest::keySequence(fixture_->Window(), QKeySequence(Qt::CTRL | Qt::Key_V));
+  TAlignEdit* display = fixture_->Form().Afficheur();
+  QCOMPARE(fixture_->Display(), clipboard);  // kept exactly
+  QCOMPARE(display->document()->blockCount(), 1);
+  QCOMPARE(display->document()->firstBlock().layout()->lineCount(), 1);
+  // The line in view is that of the text, not an empty second line scrolled to.
+  const QPoint middle(display->viewport()->width() / 2, display->viewport()->height() / 2);
+  QVERIFY(display->cursorForPosition(middle).block().text().startsWith(firstLine));
+  QCOMPARE(display->verticalScrollBar()->value(), 0);
+  // Its later reading still fails: the text is no number.
+  QTest::keyClick(fixture_->Window(), Qt::Key_Return);
+  QCoreApplication::sendPostedEvents();
+  QCOMPARE(fixture_->errorBoxes.size(), 1);
 }
 
 QTEST_MAIN(ClipboardTest)

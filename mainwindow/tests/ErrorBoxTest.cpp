@@ -4,7 +4,10 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -23,6 +26,28 @@ using solvanex::testing::FormFixture;
 namespace {
 
 const QString kNotAFloat = QStringLiteral("' n'est pas une valeur en virgule flottante correcte.");
+
+// Puts a key press and release of character c into window's event queue, as a fast typist's
+// keys wait there while a key is handled.
+void QueueKey(QWindow* window, char c) {
+  const QString text(QChar::fromLatin1(c));
+  const int key = QKeySequence(text)[0].key();
+  QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+  QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+}
+
+// Puts a left click on widget into its window's event queue.
+void QueueClick(QWidget* widget) {
+  QWindow* window = widget->window()->windowHandle();
+  const QPointF at = widget->mapTo(widget->window(), widget->rect().center());
+  const QPointF global = widget->mapToGlobal(widget->rect().center());
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QCoreApplication::postEvent(
+        window, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+  }
+}
 
 void Paste(FormFixture& fixture, const QString& text) {
   QGuiApplication::clipboard()->setText(text);
@@ -44,6 +69,8 @@ class ErrorBoxTest : public QObject {
   void elision_data();
   void elision();
   void realBoxFitsTheScreen();
+  void queuedInputWaitsForTheRealBox_data();
+  void queuedInputWaitsForTheRealBox();
 
  private:
   std::unique_ptr<FormFixture> fixture_;
@@ -162,6 +189,75 @@ void ErrorBoxTest::realBoxFitsTheScreen() {
   });
   ShowModalErrorBox(&fixture_->Form(), QStringLiteral("Solvanex 1.0"), text);
   QVERIFY(checked);
+}
+
+void ErrorBoxTest::queuedInputWaitsForTheRealBox_data() {
+  QTest::addColumn<QString>("failing");  // the key that raises the error
+  QTest::addColumn<QString>("queued");   // keys queued behind it; '#' a click on the 9 button
+  QTest::newRow("an operator, then digits") << "+"
+                                            << "778";
+  QTest::newRow("an operator, then a click") << "+"
+                                             << "#7";
+  QTest::newRow("equals, then an operator and digits") << "\r"
+                                                       << "-12";
+}
+
+void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
+  QFETCH(QString, failing);
+  QFETCH(QString, queued);
+  // A window that shows the real modal box, and notes what is behind it while it is open.
+  QString displayBehindBox;
+  QString boxText;
+  bool releasedWhileOpen = false;
+  int boxes = 0;
+  TForm1::Services services;
+  services.errorBox = [&](QWidget* parent, const QString& caption, const QString& text) {
+    ++boxes;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      boxText = box->text();
+      auto* form = static_cast<TForm1*>(box->parentWidget());
+      displayBehindBox = form->Afficheur()->Text();
+      // The release tick comes while the box is open.
+      QTest::qWait(3 * 50);
+      releasedWhileOpen = true;
+      for (const KeyButton& key : form->Controls().buttons) {
+        if (key.button->isDown()) releasedWhileOpen = false;
+      }
+      box->buttons()[0]->click();
+    });
+    ShowModalErrorBox(parent, caption, text);
+  };
+  TForm1 form(',', services);
+  form.show();
+  form.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QGuiApplication::clipboard()->setText(QStringLiteral("bad"));
+  form.Coller2Click();
+
+  QWindow* window = form.windowHandle();
+  for (const QChar c : failing) QueueKey(window, c.toLatin1());
+  for (const QChar c : queued) {
+    if (c == u'#') {
+      QueueClick(form.Button("SpeedButton9"));
+    } else {
+      QueueKey(window, c.toLatin1());
+    }
+  }
+  QTRY_COMPARE(boxes, 1);
+  QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+  QTest::qWait(2 * 50);
+
+  QCOMPARE(boxText, QStringLiteral("'bad") + kNotAFloat);
+  QCOMPARE(displayBehindBox, QStringLiteral("bad"));
+  QVERIFY(releasedWhileOpen);
+  // What was queued before the box closed never acted.
+  QCOMPARE(form.Afficheur()->Text(), QStringLiteral("bad"));
+  QCOMPARE(boxes, 1);
+  // And the window takes keys again once the box is closed.
+  QTest::keyClick(window, '5');
+  QCOMPARE(form.Afficheur()->Text(), QStringLiteral("5,"));
 }
 
 QTEST_MAIN(ErrorBoxTest)

@@ -16,14 +16,20 @@ using solvanex::testing::FormFixture;
 namespace {
 
 // Types script into window. Plain characters are typed as such; these stand for other keys:
-// ⏎ Enter, ⌤ keypad Enter, ⇧ Shift held with the next key, ⎋ Escape, ⌦ Delete, ⌫ Backspace,
-// ① to ⑨ the keypad digits.
+// ⏎ Enter, ⌤ keypad Enter, ⇧ Shift, ⌥ Alt and ⌃ Ctrl held with the next key, ⎋ Escape,
+// ⌦ Delete, ⌫ Backspace, ① to ⑨ the keypad digits.
 void Type(QWindow* window, const QString& script) {
   Qt::KeyboardModifiers modifiers = Qt::NoModifier;
   for (const QChar c : script) {
     switch (c.unicode()) {
       case u'⇧':
         modifiers |= Qt::ShiftModifier;
+        continue;
+      case u'⌥':
+        modifiers |= Qt::AltModifier;
+        continue;
+      case u'⌃':
+        modifiers |= Qt::ControlModifier;
         continue;
       case u'⏎':
         QTest::keyClick(window, Qt::Key_Return, modifiers);
@@ -94,6 +100,14 @@ void KeyboardTest::typedKeys_data() {
   QTest::newRow("sum with Enter") << "radio" << "12+3⏎" << "15," << 0;
   QTest::newRow("sum with keypad Enter") << "radio" << "12+3⌤" << "15," << 0;
   QTest::newRow("Shift+Enter acts as Enter") << "radio" << "12+3⇧⏎" << "15," << 0;
+  // Held with Alt or Ctrl a key is a command and types nothing; the key-down table looks at no
+  // modifier.
+  QTest::newRow("Alt with a digit") << "radio" << "12⌥5" << "12," << 0;
+  QTest::newRow("Ctrl with a digit") << "radio" << "12⌃5" << "12," << 0;
+  QTest::newRow("Alt with an operator") << "radio" << "12⌥+3" << "123," << 0;
+  QTest::newRow("Ctrl with the separator") << "radio" << "1⌃,5" << "15," << 0;
+  QTest::newRow("Shift with a digit types it") << "radio" << "⇧5" << "5," << 0;
+  QTest::newRow("Alt with Enter still computes") << "radio" << "12+3⌥⏎" << "15," << 0;
   QTest::newRow("no focus at all") << "none" << "12+3⏎" << "15," << 0;
   QTest::newRow("operators chain") << "radio" << "9*4/2-1⏎" << "17," << 0;
   QTest::newRow("point enters the separator") << "radio" << "1.5" << "1,5" << 0;

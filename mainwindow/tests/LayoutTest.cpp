@@ -186,7 +186,8 @@ void LayoutTest::captionsFitTheirButtons() {
     QVERIFY(button != nullptr);
     const int width = button->fontMetrics().horizontalAdvance(button->text());
     QVERIFY2(width < button->width() - 4, expected.name);
-    QCOMPARE(button->font().pixelSize(), 11);
+    // 11 pixels, or smaller where the machine's face is wider than the one laid out for.
+    QVERIFY(button->font().pixelSize() <= 11);
   }
 }
 
@@ -336,14 +337,25 @@ void LayoutTest::menuItems() {
 void LayoutTest::menuImagesStaySharpWhenScaled() {
   QVERIFY(fixture_->ShowActive());
   QTRY_VERIFY(!fixture_->Form().windowIcon().isNull());
+  // The menu images come with the first opening of a menu.
+  int images = 0;
+  for (QAction* action : fixture_->Form().findChildren<QAction*>())
+    images += !action->icon().isNull();
+  QCOMPARE(images, 0);
+  fixture_->Form().Controls().menus[0]->popup(QPoint(0, 0));
+  fixture_->Form().Controls().menus[0]->hide();
   for (QAction* action : fixture_->Form().findChildren<QAction*>()) {
     if (action->icon().isNull()) continue;
+    ++images;
     // Drawn from vectors: at 200 % the image has twice the pixels, not a blown-up 16 × 16.
     const QPixmap pixmap = action->icon().pixmap(QSize(16, 16), 2.0);
     QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(16, 16));
     QCOMPARE(pixmap.size(), QSize(32, 32));
   }
+  QCOMPARE(images, 5);
+  // The window icon is drawn in bitmaps of many sizes, a 32-pixel one among them.
   QVERIFY(!fixture_->Form().windowIcon().isNull());
+  QVERIFY(fixture_->Form().windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
 void LayoutTest::windowCaptionIconAndSize() {

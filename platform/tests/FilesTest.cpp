@@ -107,7 +107,7 @@ struct CreateRow {
 
 class CreateNewFileTest : public ::testing::TestWithParam<CreateRow> {};
 
-TEST_P(CreateNewFileTest, CreatesOnlyWhereNothingIs) {
+TEST_P(CreateNewFileTest, CreatesWhereNothingOrOnlyAnOwnLeftoverIs) {
   if (NeedsRoot(GetParam().planted)) GTEST_SKIP() << "planting another account's file needs root";
   Scene scene(GetParam().planted);
   EXPECT_EQ(CreateNewFile(scene.path), GetParam().created);
@@ -117,23 +117,35 @@ TEST_P(CreateNewFileTest, CreatesOnlyWhereNothingIs) {
       EXPECT_EQ(fs::file_size(scene.path), 0u);
       break;
     case Planted::kOwnFile:
+      // A leftover of the user's own is replaced by a new, empty, user-only file.
+      EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(scene.path)));
+      EXPECT_EQ(fs::file_size(scene.path), 0u);
+      EXPECT_EQ(fs::status(scene.path).permissions() & fs::perms::all,
+                fs::perms::owner_read | fs::perms::owner_write);
+      break;
     case Planted::kOtherUsersFile:
       EXPECT_EQ(testing::ReadAll(scene.path), "old");
       break;
     case Planted::kLinkToFile:
+      EXPECT_TRUE(fs::is_symlink(scene.path));
       EXPECT_EQ(testing::ReadAll(scene.target), "target");
       break;
     case Planted::kDanglingLink:
+      EXPECT_TRUE(fs::is_symlink(scene.path));
       EXPECT_FALSE(scene.TargetExists());
       break;
-    default:
+    case Planted::kFifo:
+      EXPECT_TRUE(fs::is_fifo(fs::symlink_status(scene.path)));
+      break;
+    case Planted::kDirectory:
+      EXPECT_TRUE(fs::is_directory(fs::symlink_status(scene.path)));
       break;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Planted, CreateNewFileTest,
                          ::testing::Values(CreateRow{Planted::kNothing, true},
-                                           CreateRow{Planted::kOwnFile, false},
+                                           CreateRow{Planted::kOwnFile, true},
                                            CreateRow{Planted::kLinkToFile, false},
                                            CreateRow{Planted::kDanglingLink, false},
                                            CreateRow{Planted::kFifo, false},

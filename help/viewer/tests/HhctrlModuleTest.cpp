@@ -343,6 +343,25 @@ void HhctrlModuleTest::unopenableFileTellsUserAndReturnsNull_data() {
   QTest::newRow("empty file") << "<dir>/Vide.chm" << QByteArray("")
                               << u"Le fichier « <dir>/Vide.chm » n'est pas un fichier d'aide "
                                  u"HTML compilé valide."_qs;
+  // The real help file, damaged: cut short, or with its middle overwritten.
+  QFile real(kHelpFile);
+  QVERIFY(real.open(QIODevice::ReadOnly));
+  const QByteArray whole = real.readAll();
+  QVERIFY(whole.size() > 8192);
+  QTest::newRow("cut to 2,000 bytes")
+      << "<dir>/Coupe.chm" << whole.left(2000)
+      << u"Le fichier « <dir>/Coupe.chm » n'est pas un fichier d'aide HTML compilé valide."_qs;
+  QTest::newRow("cut to three quarters")
+      << "<dir>/Coupe.chm" << whole.left(whole.size() * 3 / 4)
+      << u"Le fichier « <dir>/Coupe.chm » n'est pas un fichier d'aide HTML compilé valide."_qs;
+  for (const int eighth : {2, 3, 4, 5, 6}) {
+    QByteArray damaged = whole;
+    const qsizetype from = damaged.size() * eighth / 8;
+    damaged.replace(from, noise.size(), noise);
+    QTest::addRow("noise at %d/8", eighth)
+        << "<dir>/Abime.chm" << damaged
+        << u"Le fichier « <dir>/Abime.chm » n'est pas un fichier d'aide HTML compilé valide."_qs;
+  }
   QTest::newRow("folder") << "<dir>" << QByteArray()
                           << u"Impossible d'ouvrir le fichier d'aide « <dir> »."_qs;
 }

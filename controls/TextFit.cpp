@@ -1,0 +1,19 @@
+#include "controls/TextFit.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+namespace solvanex {
+
+QFont FontToFit(const QFont& font, const QString& text, int width) {
+  if (QFontMetrics(font).horizontalAdvance(text) <= width) return font;
+  QFont smaller = font;
+  int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  while (pixels > kSmallestFitPixels) {
+    smaller.setPixelSize(--pixels);
+    if (QFontMetrics(smaller).horizontalAdvance(text) <= width) break;
+  }
+  return smaller;
+}
+
+}  // namespace solvanex

@@ -1,0 +1,18 @@
+// Whole texts with whatever sans-serif the machine has: a control's font is made smaller, one
+// pixel at a time, until its text fits the room the control has for it. The places and sizes of
+// the controls stay as laid out; only a face wider than the one they were drawn for shrinks.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace solvanex {
+
+// No text is shrunk below this character height: smaller is no longer readable.
+inline constexpr int kSmallestFitPixels = 7;
+
+// font itself when text is at most width pixels wide in it; else font at the largest smaller
+// pixel size (down to kSmallestFitPixels) at which it is.
+QFont FontToFit(const QFont& font, const QString& text, int width);
+
+}  // namespace solvanex
