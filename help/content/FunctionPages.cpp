@@ -7,7 +7,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
 namespace solvanex::helpcontent {
 
@@ -21,24 +20,7 @@ std::string Lower(std::string_view text) {
 
 // "0,17 %" for 0.0017, without sign.
 std::string Percent(double fraction) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", std::fabs(fraction) * 100.0);
-  std::string text(buffer);
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text + " %";
-}
-
-// value with `decimals` decimals and the decimal comma: "180,156".
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  std::string text(buffer);
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
+  return Fixed(std::fabs(fraction) * 100.0, 2) + " %";
 }
 
 std::string ConversionTitle(const ConversionRow& row) {

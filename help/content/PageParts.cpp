@@ -76,7 +76,10 @@ std::string Decimal(double value, int digits) {
   // Decimals enough for `digits` significant digits, never an exponent.
   const int magnitude =
       value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-  const int decimals = std::max(0, digits - 1 - magnitude);
+  return Fixed(value, std::max(0, digits - 1 - magnitude));
+}
+
+std::string Fixed(double value, int decimals) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
   std::string text(buffer);

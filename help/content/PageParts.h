@@ -33,5 +33,7 @@ std::string Number(long double value);
 // A measured quantity for the reader: value rounded to `digits` significant digits, with the
 // decimal comma and no exponent ("180,156", "0,03229").
 std::string Decimal(double value, int digits);
+// `value` with `decimals` decimals and the decimal comma: "180,156".
+std::string Fixed(double value, int decimals);
 
 }  // namespace solvanex::helpcontent
