@@ -6,11 +6,14 @@
 #include <QLocale>
 #include <iostream>
 
+#include "help/HelpLifecycle.h"
 #include "help/hh.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/StartupProbe.h"
+#include "mainwindow/ToolkitBeep.h"
+#include "mainwindow/ToolkitRegionalTexts.h"
 
 int main(int argc, char** argv) {
   using namespace solvanex;
@@ -18,7 +21,11 @@ int main(int argc, char** argv) {
     return RunHeadlessExample(std::cout, DecimalSeparatorOf(QLocale::system()));
   }
 
-  help::HelpStartup(argc, argv);
+  help::DiagnosticsEnvironment helpEnvironment = help::SystemDiagnosticsEnvironment(argc, argv);
+#ifndef _WIN32
+  helpEnvironment.regional = ToolkitRegionalTexts(QLocale());
+#endif
+  help::HelpStartup(std::move(helpEnvironment));
   int status = 0;
   {
     QApplication application(argc, argv);
@@ -26,6 +33,7 @@ int main(int argc, char** argv) {
     // not set as Qt's display name, which would be appended to every other window's caption
     // ("A propos de..." must read as it stands).
     QApplication::setApplicationName(QStringLiteral("Solvanex"));
+    UseToolkitBeep();
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;

@@ -15,9 +15,10 @@ bool FileExists(const std::string& path);
 // Whether path names an existing directory (links are followed).
 bool DirectoryExists(const std::string& path);
 
-// Creates the empty file path, readable and writable by the user only, and closes it. Fails, and
-// leaves everything as it was, when anything (a file, a link, even a dangling one) is already
-// there or the directory refuses.
+// Creates the empty file path, readable and writable by the user only, and closes it. A regular
+// file of the user's own already there (left by a run that ended early) is removed and the
+// creation tried once more. Fails, and leaves everything as it was, when anything else (a link,
+// even a dangling one, a directory, another account's file) is there or the directory refuses.
 bool CreateNewFile(const std::string& path);
 
 // Removes the directory entry path when it is not a directory. A link is removed itself; its

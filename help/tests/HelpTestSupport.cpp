@@ -32,8 +32,7 @@ help::DiagnosticsEnvironment HelpScene::Environment(
   environment.tempDirectory = tempDir;
   environment.platformVersion = {"Linux", 6, 1, 0};
   environment.lcid = 0x040C;
-  environment.locale = QLocale(QLocale::French, QLocale::France);
-  environment.clock = FixedMoment;
+  environment.regional = FrenchFixedMoment();
   return environment;
 }
 
@@ -56,8 +55,14 @@ void HelpScene::InstallBrowser(std::uint16_t major, std::uint16_t minor, std::ui
   WriteFile(systemDir + "/Shdocvw.dll", image.bytes);
 }
 
-QDateTime FixedMoment() {
-  return QDateTime(QDate(2025, 12, 8), QTime(14, 3, 7));
+help::RegionalTexts FrenchFixedMoment() {
+  return {[] { return std::string("08/12/2025 14:03:07"); }, [] { return std::string("14:03:07"); },
+          ","};
+}
+
+help::RegionalTexts AmericanFixedMoment() {
+  return {[] { return std::string("12/8/25 2:03:07 PM"); },
+          [] { return std::string("2:03:07 PM"); }, "."};
 }
 
 }  // namespace solvanex::testing
