@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/UserOnlySecurity.h"
 
 namespace solvanex::platform {
 
@@ -13,59 +14,6 @@ namespace {
 DWORD Attributes(const std::string& path) {
   return path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.c_str());
 }
-
-// The security identifier of the account this process runs as, or empty.
-std::vector<BYTE> CurrentUserSid() {
-  HANDLE token = nullptr;
-  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token) == 0) return {};
-  DWORD size = 0;
-  ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-  std::vector<BYTE> information(size);
-  std::vector<BYTE> sid;
-  if (size != 0 && ::GetTokenInformation(token, TokenUser, information.data(), size, &size) != 0) {
-    const PSID user = reinterpret_cast<const TOKEN_USER*>(information.data())->User.Sid;
-    if (::IsValidSid(user) != 0) {
-      const BYTE* bytes = static_cast<const BYTE*>(user);
-      sid.assign(bytes, bytes + ::GetLengthSid(user));
-    }
-  }
-  ::CloseHandle(token);
-  return sid;
-}
-
-// Security attributes that give the current user, and no one else, access to a new file: a
-// protected access list (nothing inherited from the directory) with that one entry.
-class UserOnlySecurity {
- public:
-  UserOnlySecurity() : sid_(CurrentUserSid()) {
-    if (sid_.empty()) return;
-    const PSID sid = sid_.data();
-    acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + ::GetLengthSid(sid));
-    PACL acl = reinterpret_cast<PACL>(acl_.data());
-    ok_ = ::InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) != 0 &&
-          ::AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, sid) != 0 &&
-          ::InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) != 0 &&
-          ::SetSecurityDescriptorOwner(&descriptor_, sid, FALSE) != 0 &&
-          ::SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) != 0 &&
-          ::SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED) != 0;
-    attributes_.nLength = sizeof attributes_;
-    attributes_.lpSecurityDescriptor = &descriptor_;
-    attributes_.bInheritHandle = FALSE;
-  }
-  UserOnlySecurity(const UserOnlySecurity&) = delete;
-  UserOnlySecurity& operator=(const UserOnlySecurity&) = delete;
-
-  // Null when the descriptor could not be made: the caller then creates nothing.
-  SECURITY_ATTRIBUTES* Attributes() { return ok_ ? &attributes_ : nullptr; }
-  PSID User() { return sid_.empty() ? nullptr : sid_.data(); }
-
- private:
-  std::vector<BYTE> sid_;
-  std::vector<BYTE> acl_;
-  SECURITY_DESCRIPTOR descriptor_{};
-  SECURITY_ATTRIBUTES attributes_{};
-  bool ok_ = false;
-};
 
 // Whether the open file is a plain disk file - not a directory, not a reparse point (a symbolic
 // link or a junction), not a device - owned by user.

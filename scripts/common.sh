@@ -10,6 +10,7 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
+  mingw-w64 wine wine64 googletest
 )
 
 solvanex_install_missing() {

@@ -1,6 +1,8 @@
 #include "HelpTestSupport.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -16,7 +18,9 @@ HelpScene::HelpScene()
       registryFile(root / "registry.reg") {
   std::filesystem::create_directory(programDir);
   std::filesystem::create_directory(tempDir);
+#ifndef _WIN32
   ::chmod(tempDir.c_str(), 0700);
+#endif
   std::filesystem::create_directory(systemDir);
   WriteFile(registryFile, "REGEDIT4\n");
 }
