@@ -20,6 +20,11 @@
 #include "clinical/Keypad.h"
 #include "solvanex/Version.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -84,6 +89,11 @@ std::optional<int> RunKey(solvanex::KeySession& session, std::string_view key) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in LF alone on every system: the C library would write CR LF in text mode.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   char separator = '\0';
   std::vector<std::string_view> keys;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "help/LocaleTexts.h"
 #include "help/hh.h"
 #include "platform/Files.h"
 #include "platform/Lcid.h"
 #include "platform/Paths.h"
+#include "platform/RegionalSettings.h"
 #include "platform/SystemInfo.h"
 
 namespace solvanex::help {
@@ -48,14 +48,20 @@ DiagnosticsEnvironment SystemDiagnosticsEnvironment(int argc, char** argv) {
   environment.tempDirectory = platform::TempPath();
   environment.platformVersion = platform::GetPlatformVersion();
   environment.lcid = platform::UserDefaultLcid();
-  environment.locale = QLocale();
-  environment.clock = [] { return QDateTime::currentDateTime(); };
+  environment.regional = SystemRegionalTexts();
   return environment;
+}
+
+RegionalTexts SystemRegionalTexts() {
+  return {platform::CurrentDateTimeText, platform::CurrentTimeText,
+          platform::LocaleDecimalSeparator()};
 }
 
 HelpDiagnostics::HelpDiagnostics(DiagnosticsEnvironment environment)
     : environment_(std::move(environment)) {
-  if (!environment_.clock) environment_.clock = [] { return QDateTime::currentDateTime(); };
+  RegionalTexts& regional = environment_.regional;
+  if (!regional.dateTime) regional.dateTime = platform::CurrentDateTimeText;
+  if (!regional.time) regional.time = platform::CurrentTimeText;
 }
 
 void HelpDiagnostics::Start() {
@@ -102,9 +108,8 @@ std::string HelpDiagnostics::DebugFilePath() const {
 
 void HelpDiagnostics::WriteDebugLine(std::string_view format,
                                      std::initializer_list<DebugArgument> arguments) {
-  const QDateTime now = environment_.clock();
   const std::string line =
-      DebugLineText(FormatDebugText(format, arguments), TimeText(environment_.locale, now));
+      DebugLineText(FormatDebugText(format, arguments), environment_.regional.time());
   platform::AppendToOwnFile(DebugFilePath(), line + "\r\n");
 }
 
@@ -130,16 +135,14 @@ void HelpDiagnostics::WriteDiagnostics() {
   const auto yesNo = [](bool value) { return std::string(value ? "YES" : "NO"); };
 
   WriteDebugLine("!Filename:             %s", {tab + DebugFilePath()});
-  WriteDebugLine("!Date:                 %s",
-                 {tab + DateTimeText(environment_.locale, environment_.clock())});
+  WriteDebugLine("!Date:                 %s", {tab + environment_.regional.dateTime()});
   WriteDebugLine("!Operating System:      %s %d.%d.%d",
                  {tab + os.name, static_cast<long long>(os.major), static_cast<long long>(os.minor),
                   static_cast<long long>(os.build)});
   WriteDebugLine("!SysLocale.DefaultLCID: %s", {LocaleIdText(lcid)});
   WriteDebugLine("!SysLocale.PriLangID:   %s", {LocaleIdText(platform::PrimaryLanguageId(lcid))});
   WriteDebugLine("!SysLocale.SubLangID:   %s", {LocaleIdText(platform::SubLanguageId(lcid))});
-  WriteDebugLine("!DecimalSeparator:      %s",
-                 {tab + environment_.locale.decimalPoint().toStdString()});
+  WriteDebugLine("!DecimalSeparator:      %s", {tab + environment_.regional.decimalSeparator});
   WriteDebugLine("-");
   WriteDebugLine("!EXE Path =          %s", {tab + (arguments.empty() ? "" : arguments[0])});
   WriteDebugLine("!Cmdline Param(s) =  %s", {tab + parameters});

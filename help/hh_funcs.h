@@ -7,15 +7,14 @@
 // the program directory when a file can be created there, else to the user's temporary
 // directory; any "HHDebug.txt" left there is removed at every start, also when the mode is off.
 //
-// The write test creates "$_Temp_$.$$$" exclusively. When anything is already there - a file
-// left behind, or a link planted by someone else - it is neither followed, truncated nor
-// removed: the program directory then counts as not writable and the temporary directory is
-// used. The diagnostics file is written only when it is the user's own regular file, never
+// The write test creates "$_Temp_$.$$$" exclusively. A regular file of the user's own already
+// there is a leftover of a run that ended early: it is removed and the creation tried once more.
+// Anything else there - a link planted by someone else, a directory, another account's file - is
+// neither followed, truncated nor removed: the program directory then counts as not writable and
+// the temporary directory is used. The diagnostics file is written only when it is the user's own regular file, never
 // through a link; it is created readable by the user only.
 #pragma once
 
-#include <QDateTime>
-#include <QLocale>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -34,6 +33,18 @@ inline constexpr char kDebugFileName[] = "HHDebug.txt";
 inline constexpr char kWriteTestFileName[] = "$_Temp_$.$$$";
 inline constexpr char kDebugMarkerFileName[] = "debug.debug";
 
+// What the diagnostics take from the user's regional settings, asked for at the moment a line is
+// written: the program's own from the platform (platform/RegionalSettings.h), the window's
+// toolkit's where it knows the user's settings better, or fixed texts in tests.
+struct RegionalTexts {
+  std::function<std::string()> dateTime;  // now: short date, a blank, long time
+  std::function<std::string()> time;      // now: long time (hours, minutes, seconds)
+  std::string decimalSeparator;
+};
+
+// The platform's regional texts.
+RegionalTexts SystemRegionalTexts();
+
 // Everything the diagnostics take from the machine, so that tests can supply their own.
 struct DiagnosticsEnvironment {
   std::string moduleFileName;          // the program file's full path
@@ -42,13 +53,12 @@ struct DiagnosticsEnvironment {
   std::string systemDirectory;         // where "Shdocvw.dll" would be
   std::string tempDirectory;           // the user's temporary directory, or empty
   platform::PlatformVersion platformVersion;
-  std::uint32_t lcid = 0;            // the user's default locale identifier
-  QLocale locale;                    // date, time and decimal separator
-  std::function<QDateTime()> clock;  // the current date and time
+  std::uint32_t lcid = 0;  // the user's default locale identifier
+  RegionalTexts regional;  // date, time and decimal separator
 };
 
 // The environment of this process: its program file, the given command line, the system's
-// registry, directories, version and locale, and the real clock.
+// registry, directories, version and locale, and the platform's regional texts.
 DiagnosticsEnvironment SystemDiagnosticsEnvironment(int argc, char** argv);
 
 // The diagnostics state. Every directory is held without a trailing separator.

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <iostream>
 
+#include "help/HelpLifecycle.h"
 #include "help/hh.h"
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
@@ -13,6 +14,8 @@
 #include "mainwindow/QtTranslations.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/StartupProbe.h"
+#include "mainwindow/ToolkitBeep.h"
+#include "mainwindow/ToolkitRegionalTexts.h"
 
 int main(int argc, char** argv) {
   using namespace solvanex;
@@ -22,7 +25,11 @@ int main(int argc, char** argv) {
     return RunHeadlessExample(std::cout, DecimalSeparatorOf(QLocale::system()));
   }
 
-  help::HelpStartup(argc, argv);
+  help::DiagnosticsEnvironment helpEnvironment = help::SystemDiagnosticsEnvironment(argc, argv);
+#ifndef _WIN32
+  helpEnvironment.regional = ToolkitRegionalTexts(QLocale());
+#endif
+  help::HelpStartup(std::move(helpEnvironment));
   int status = 0;
   {
     QApplication application(argc, argv);
@@ -34,6 +41,7 @@ int main(int argc, char** argv) {
     // running window.
     QGuiApplication::setDesktopFileName(QStringLiteral("solvanex"));
     InstallFrenchQtTranslations(application);
+    UseToolkitBeep();
 
     HtmlHelpAccess helpViewer;
     AboutBoxCommand aboutBox1;

@@ -1,5 +1,5 @@
-// The sound behind MessageBeep, one implementation per platform; Beep.cpp decides whether it is
-// played or handed to a test's observer.
+// The platform's own sound behind MessageBeep, one implementation per platform; Beep.cpp decides
+// whether it, a sound given at start-up or a test's observer is used.
 #pragma once
 
 namespace solvanex::platform {

@@ -17,6 +17,8 @@ SOLVANEX_PACKAGES=(
   libxcb-damage0-dev
   # The Debian package: icons, packaging and its checks.
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
+  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources.
+  mingw-w64 wine wine64 googletest
 )
 
 solvanex_install_missing() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (including the clang sanitizer and fuzzing build
-# of the core) and runs every test through CTest.
+# of the core) and runs every test through CTest; then the Windows build and its tests under Wine
+# (test-windows.sh). Fails when either fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
@@ -9,4 +10,7 @@ solvanex_install_missing
 build=${BUILD_DIR:-$root/build}
 solvanex_build "$build" -DSOLVANEX_SANITIZED_RUN=ON
 cd "$build"
-exec ctest --output-on-failure -j"$(nproc)" --timeout 900
+linux_status=0
+ctest --output-on-failure -j"$(nproc)" --timeout 900 || linux_status=$?
+REFERENCE_CLI="$build/bin/solvanex-cli" "$root/scripts/test-windows.sh"
+exit "$linux_status"

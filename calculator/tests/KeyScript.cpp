@@ -2,6 +2,10 @@
 
 #include <map>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
+
+#include "KeyScriptLog.h"
 
 namespace solvanex::testing {
 
@@ -31,14 +35,55 @@ std::vector<std::string> Tokens(std::string_view sequence) {
   return tokens;
 }
 
+namespace {
+
+// What a session shows and holds: a session whose state is not the one its last run left is
+// a new session at the same address.
+auto Snapshot(const KeySession& session) {
+  const MemoryView& view = session.View();
+  const CalculatorState& state = session.Core().State();
+  return std::make_tuple(view.display, view.color, view.memoryIndicator, view.choices.unitSystem,
+                         view.choices.sex, state.SignText, state.IntegerText, state.FractionText,
+                         state.DecimalEntered, state.Accumulator, state.PendingOperator,
+                         state.NewEntryPending, state.OperationPending, state.MemoryText);
+}
+
+struct SessionScript {
+  char separator = ',';
+  std::vector<std::string> keys;
+  decltype(Snapshot(std::declval<const KeySession&>())) after;
+};
+
+// Logs the keys of every session from its start, run by run (KeyScriptLog.h).
+void LogRun(const KeySession& session, const std::vector<std::string>& keys,
+            const decltype(Snapshot(session))& before) {
+  static std::map<const KeySession*, SessionScript> scripts;
+  SessionScript& script = scripts[&session];
+  if (script.keys.empty() || script.after != before) {
+    // A new session shows "0" and its separator, as every session starts.
+    const std::string& display = std::get<0>(before);
+    script.separator = display.empty() ? ',' : display.back();
+    script.keys.clear();
+  }
+  script.keys.insert(script.keys.end(), keys.begin(), keys.end());
+  script.after = Snapshot(session);
+  LogKeyScript(script.separator, script.keys);
+}
+
+}  // namespace
+
 std::string Run(KeySession& session, std::string_view sequence) {
+  const auto before = Snapshot(session);
   std::string lastError;
+  std::vector<std::string> keys;
   for (const auto& token : Tokens(sequence)) {
-    if (!session.Perform(ControlName(token))) {
+    keys.push_back(ControlName(token));
+    if (!session.Perform(keys.back())) {
       throw std::invalid_argument("unknown key in test sequence: " + token);
     }
     if (session.LastError()) lastError = *session.LastError();
   }
+  LogRun(session, keys, before);
   return lastError;
 }
 

@@ -8,6 +8,7 @@
 
 #include "calculator/Errors.h"
 #include "calculator/tests/KeyScript.h"
+#include "calculator/tests/KeyScriptLog.h"
 #include "clinical/Keypad.h"
 
 namespace solvanex::test {
@@ -58,9 +59,11 @@ std::vector<std::string> KeyNames(std::string_view script, char separator) {
 
 std::unique_ptr<KeySession> RunScript(std::string_view script, char separator) {
   auto session = std::make_unique<KeySession>(separator, Keypad(), ClinicalFormulas());
-  for (const std::string& key : KeyNames(script, separator)) {
+  const std::vector<std::string> keys = KeyNames(script, separator);
+  for (const std::string& key : keys) {
     EXPECT_TRUE(session->Perform(key)) << "unknown key " << key << " in: " << script;
   }
+  testing::LogKeyScript(separator, keys);
   return session;
 }
 

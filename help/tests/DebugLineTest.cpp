@@ -5,7 +5,6 @@
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
 #include "help/DebugLine.h"
-#include "help/LocaleTexts.h"
 #include "help/hh_funcs.h"
 
 namespace solvanex::help {
@@ -52,27 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, DebugLineTextTest,
                                            LineRow{"Loading", "Loading   14:03:07"},
                                            LineRow{"", "   14:03:07"},
                                            LineRow{" !indented", " !indented   14:03:07"}));
-
-struct TimeRow {
-  QLocale locale;
-  const char* time;
-  const char* dateTime;
-};
-
-class LocaleTextsTest : public ::testing::TestWithParam<TimeRow> {};
-
-TEST_P(LocaleTextsTest, WriteTheLocalesDateAndTimeWithoutTimeZone) {
-  EXPECT_EQ(TimeText(GetParam().locale, testing::FixedMoment()), GetParam().time);
-  EXPECT_EQ(DateTimeText(GetParam().locale, testing::FixedMoment()), GetParam().dateTime);
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleTextsTest,
-                         ::testing::Values(TimeRow{QLocale(QLocale::French, QLocale::France),
-                                                   "14:03:07", "08/12/2025 14:03:07"},
-                                           TimeRow{QLocale(QLocale::English, QLocale::UnitedStates),
-                                                   "2:03:07 PM", "12/8/25 2:03:07 PM"},
-                                           TimeRow{QLocale(QLocale::German, QLocale::Germany),
-                                                   "14:03:07", "08.12.25 14:03:07"}));
 
 TEST(WriteDebugLine, AppendsOneCrLfLinePerCall) {
   testing::HelpScene scene;

@@ -61,7 +61,7 @@ TEST(Diagnostics, WritesToTheTemporaryDirectoryWhenTheProgramDirectoryIsNotWrita
   DiagnosticsEnvironment environment = scene.Environment();
   environment.moduleFileName = scene.root / "missing/solvanex";
   environment.arguments = {"./solvanex", "-debug"};
-  environment.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  environment.regional = testing::AmericanFixedMoment();
   environment.lcid = 0x0409;
   HelpDiagnostics diagnostics(environment);
   diagnostics.Start();

@@ -1,6 +1,8 @@
 #include "HelpTestSupport.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -16,7 +18,9 @@ HelpScene::HelpScene()
       registryFile(root / "registry.reg") {
   std::filesystem::create_directory(programDir);
   std::filesystem::create_directory(tempDir);
+#ifndef _WIN32
   ::chmod(tempDir.c_str(), 0700);
+#endif
   std::filesystem::create_directory(systemDir);
   WriteFile(registryFile, "REGEDIT4\n");
 }
@@ -32,8 +36,7 @@ help::DiagnosticsEnvironment HelpScene::Environment(
   environment.tempDirectory = tempDir;
   environment.platformVersion = {"Linux", 6, 1, 0};
   environment.lcid = 0x040C;
-  environment.locale = QLocale(QLocale::French, QLocale::France);
-  environment.clock = FixedMoment;
+  environment.regional = FrenchFixedMoment();
   return environment;
 }
 
@@ -56,8 +59,14 @@ void HelpScene::InstallBrowser(std::uint16_t major, std::uint16_t minor, std::ui
   WriteFile(systemDir + "/Shdocvw.dll", image.bytes);
 }
 
-QDateTime FixedMoment() {
-  return QDateTime(QDate(2025, 12, 8), QTime(14, 3, 7));
+help::RegionalTexts FrenchFixedMoment() {
+  return {[] { return std::string("08/12/2025 14:03:07"); }, [] { return std::string("14:03:07"); },
+          ","};
+}
+
+help::RegionalTexts AmericanFixedMoment() {
+  return {[] { return std::string("12/8/25 2:03:07 PM"); },
+          [] { return std::string("2:03:07 PM"); }, "."};
 }
 
 }  // namespace solvanex::testing

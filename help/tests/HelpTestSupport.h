@@ -1,9 +1,8 @@
 // A scratch installation for the help access's tests: a program directory, a private
-// temporary directory, a system directory and a registry file, with a French locale and a
+// temporary directory, a system directory and a registry file, with French regional texts of a
 // clock that always reads 8 December 2025, 14:03:07.
 #pragma once
 
-#include <QDateTime>
 #include <string>
 #include <vector>
 
@@ -31,6 +30,8 @@ struct HelpScene {
   std::string registryFile;
 };
 
-QDateTime FixedMoment();
+// 8 December 2025, 14:03:07, as the French and the American English regional settings write it.
+help::RegionalTexts FrenchFixedMoment();
+help::RegionalTexts AmericanFixedMoment();
 
 }  // namespace solvanex::testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
+#ifdef __SSE__
 #include <xmmintrin.h>
+#endif
 
 #include <cfenv>
 #include <cstdint>
@@ -14,6 +15,9 @@
 
 namespace solvanex::platform {
 namespace {
+
+// The test module's path as this system writes absolute paths.
+const std::string kTestModule = testing::NativePath(SOLVANEX_TEST_MODULE);
 
 std::uint16_t X87ControlWord() {
   std::uint16_t word = 0;
@@ -30,7 +34,9 @@ struct FloatingPointState {
   int rounding = std::fegetround();
   int flags = std::fetestexcept(FE_ALL_EXCEPT);
   std::uint16_t x87 = X87ControlWord();
+#ifdef __SSE__
   std::uint32_t sse = _mm_getcsr();
+#endif
   bool operator==(const FloatingPointState&) const = default;
 };
 
@@ -39,7 +45,7 @@ struct FloatingPointState {
 TEST(DynamicLibrary, LoadsCallsAndFreesAModuleKeepingTheFloatingPointState) {
   std::feclearexcept(FE_ALL_EXCEPT);
   const FloatingPointState before;
-  const ModuleHandle module = LoadLibraryA(SOLVANEX_TEST_MODULE);
+  const ModuleHandle module = LoadLibraryA(kTestModule);
   ASSERT_NE(module, nullptr);
   EXPECT_EQ(FloatingPointState(), before);
 
@@ -71,8 +77,8 @@ class RefusedLibraries : public ::testing::TestWithParam<const char*> {};
 TEST_P(RefusedLibraries, AreNotLoaded) {
   testing::ScratchDirectory directory;
   testing::WriteFile(directory / "text.so", "not a library");
-  testing::WriteFile(directory / "module.so", testing::ReadAll(SOLVANEX_TEST_MODULE));
-  const std::string previous = std::filesystem::current_path();
+  testing::WriteFile(directory / "module.so", testing::ReadAll(kTestModule));
+  const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(directory.path());
   const std::string name = GetParam();
   const std::string path = name.starts_with("@") ? directory / name.substr(1) : name;
@@ -112,8 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Precision control 53 bits, as some libraries set it, and all x87 exceptions unmasked.
         Disturbance{"X87Precision",
                     [] { SetX87ControlWord((X87ControlWord() & ~0x0300) | 0x0200); }},
-        Disturbance{"X87Masks", [] { SetX87ControlWord(X87ControlWord() & ~0x003F); }},
-        Disturbance{"SseFlushToZero", [] { _mm_setcsr(_mm_getcsr() | 0x8040); }}),
+        Disturbance{"X87Masks", [] { SetX87ControlWord(X87ControlWord() & ~0x003F); }}
+#ifdef __SSE__
+        ,
+        Disturbance{"SseFlushToZero", [] { _mm_setcsr(_mm_getcsr() | 0x8040); }}
+#endif
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "help/LocaleTexts.h"
+#include "mainwindow/ToolkitRegionalTexts.h"
 
-namespace solvanex::help {
+namespace solvanex {
 
 QString LongTimeFormat(const QLocale& locale) {
   // Qt's long format ends with the time zone ("HH:mm:ss t"), which the regional settings' time
@@ -29,4 +29,10 @@ std::string DateTimeText(const QLocale& locale, const QDateTime& moment) {
       .toStdString();
 }
 
-}  // namespace solvanex::help
+help::RegionalTexts ToolkitRegionalTexts(const QLocale& locale, std::function<QDateTime()> clock) {
+  return {[locale, clock] { return DateTimeText(locale, clock()); },
+          [locale, clock] { return TimeText(locale, clock()); },
+          locale.decimalPoint().toStdString()};
+}
+
+}  // namespace solvanex
