@@ -8,6 +8,7 @@
 #include "SystemFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,19 @@ QString Outline(const std::vector<SitemapEntry>& entries) {
   return text;
 }
 
+// The number of items of a tree, counted without recursion.
+qsizetype ItemCount(const std::vector<SitemapEntry>& entries) {
+  qsizetype count = 0;
+  std::vector<const std::vector<SitemapEntry>*> pending{&entries};
+  while (!pending.empty()) {
+    const std::vector<SitemapEntry>* list = pending.back();
+    pending.pop_back();
+    count += static_cast<qsizetype>(list->size());
+    for (const SitemapEntry& entry : *list) pending.push_back(&entry.children);
+  }
+  return count;
+}
+
 }  // namespace
 
 class HelpParsingTest : public QObject {
@@ -53,6 +67,9 @@ class HelpParsingTest : public QObject {
   void readsSitemap_data();
   void readsSitemap();
   void findsFirstTopic();
+  void boundsTreeDepth_data();
+  void boundsTreeDepth();
+  void decodesManyAmpersandsInLinearTime();
   void splitsHelpArgument_data();
   void splitsHelpArgument();
   void locatesHelpFile_data();
@@ -231,6 +248,50 @@ void HelpParsingTest::findsFirstTopic() {
       u"<param name=\"Local\" value=\"p.htm\"></OBJECT></UL></UL>"_qs;
   QCOMPARE(FirstTopic(ParseSitemap(html)), u"p.htm"_qs);
   QCOMPARE(FirstTopic({}), QString());
+}
+
+void HelpParsingTest::boundsTreeDepth_data() {
+  QTest::addColumn<int>("levels");
+  QTest::addColumn<bool>("extraLists");
+  QTest::newRow("two levels") << 2 << false;
+  QTest::newRow("deepest allowed") << kMaxSitemapDepth << false;
+  QTest::newRow("one level too deep") << kMaxSitemapDepth + 1 << false;
+  QTest::newRow("200000 levels") << 200000 << false;
+  QTest::newRow("200000 levels with extra lists") << 200000 << true;
+  QTest::newRow("deepest allowed with extra lists") << kMaxSitemapDepth << true;
+}
+
+// Each level is a list holding one item; only the deepest item has a page. The tree keeps every
+// item, goes no deeper than the cap, and its first topic is the deepest page.
+void HelpParsingTest::boundsTreeDepth() {
+  QFETCH(int, levels);
+  QFETCH(bool, extraLists);
+  QString html;
+  // An extra list opened before each item has no item before it, so it opens no level.
+  const QString item = (extraLists ? u"<ul><ul>"_qs : u"<ul>"_qs) +
+                       u"<li><object type=text/sitemap><param name=name value=n>"_qs;
+  for (int level = 1; level < levels; ++level) html += item + u"</object>"_qs;
+  html += item + u"<param name=local value=deep.htm></object>"_qs;
+  if (extraLists) html += u"</ul>"_qs.repeated(2 * levels) + item + u"</object>"_qs;
+  {
+    const std::vector<SitemapEntry> tree = ParseSitemap(html);
+    QCOMPARE(ItemCount(tree), qsizetype{levels} + (extraLists ? 1 : 0));
+    QCOMPARE(SitemapDepth(tree), std::min(levels, kMaxSitemapDepth));
+    QCOMPARE(FirstTopic(tree), u"deep.htm"_qs);
+  }  // and the tree is freed
+}
+
+void HelpParsingTest::decodesManyAmpersandsInLinearTime() {
+  // 2,000,000 ampersands and one semicolon at the end: each '&' may look ahead only as far as a
+  // reference can reach. Searching to the end for each one would take minutes; the bound is
+  // a hundred times what the linear reading takes.
+  const QString text = QString(2'000'000, u'&') + u';';
+  QElapsedTimer timer;
+  timer.start();
+  const QString decoded = DecodeHtmlEntities(text);
+  const qint64 elapsed = timer.elapsed();
+  QCOMPARE(decoded, text);
+  QVERIFY2(elapsed < 3000, qPrintable(u"%1 ms"_qs.arg(elapsed)));
 }
 
 void HelpParsingTest::splitsHelpArgument_data() {
