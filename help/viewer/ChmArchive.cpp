@@ -8,6 +8,40 @@ namespace solvanex::help {
 
 namespace {
 
+// Help compilers write directory chunks of 4 or 8 KiB. chmlib allocates one chunk for every
+// look-up, of the size the file declares, so a damaged file could make each look-up ask for
+// gigabytes; such a file is refused before chmlib sees it.
+constexpr quint32 kMaxDirectoryChunk = 64 * 1024;
+
+quint64 LittleEndian(const QByteArray& bytes, qsizetype at, int width) {
+  quint64 value = 0;
+  for (int i = width - 1; i >= 0; --i) {
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  }
+  return value;
+}
+
+// Whether the file's header and directory header ("ITSF", then "ITSP" where it points) declare
+// a directory chunk size that help compilers write.
+bool HasSoundDirectoryChunks(const QString& path) {
+  constexpr qsizetype kDirectoryOffsetAt = 0x48;  // in the "ITSF" header
+  constexpr qsizetype kChunkSizeAt = 0x10;        // in the "ITSP" header
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray header = file.read(kDirectoryOffsetAt + 8);
+  if (header.size() < kDirectoryOffsetAt + 8 || !header.startsWith("ITSF")) return false;
+  const quint64 directory = LittleEndian(header, kDirectoryOffsetAt, 8);
+  if (directory > static_cast<quint64>(file.size()) || !file.seek(static_cast<qint64>(directory))) {
+    return false;
+  }
+  const QByteArray directoryHeader = file.read(kChunkSizeAt + 4);
+  if (directoryHeader.size() < kChunkSizeAt + 4 || !directoryHeader.startsWith("ITSP")) {
+    return false;
+  }
+  const quint64 chunk = LittleEndian(directoryHeader, kChunkSizeAt, 4);
+  return chunk > 0 && chunk <= kMaxDirectoryChunk;
+}
+
 int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
   auto* files = static_cast<QStringList*>(context);
   const QString path = QString::fromUtf8(unit->path);
@@ -21,7 +55,7 @@ int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
-  if (path.isEmpty()) return nullptr;
+  if (path.isEmpty() || !HasSoundDirectoryChunks(path)) return nullptr;
   chmFile* file = chm_open(QFile::encodeName(path).constData());
   if (file == nullptr) return nullptr;
   return std::unique_ptr<ChmArchive>(new ChmArchive(file));

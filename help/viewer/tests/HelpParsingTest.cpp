@@ -80,6 +80,8 @@ class HelpParsingTest : public QObject {
   void makesTopicUrl();
   void refusesFilesThatAreNoHelpFile_data();
   void refusesFilesThatAreNoHelpFile();
+  void refusesOversizedDirectoryChunks_data();
+  void refusesOversizedDirectoryChunks();
 };
 
 void HelpParsingTest::decodesHelpText_data() {
@@ -452,6 +454,43 @@ void HelpParsingTest::refusesFilesThatAreNoHelpFile() {
   file.close();
   QVERIFY(!LoadHelpBook(path).has_value());
   QVERIFY(!LoadHelpBook(dir.filePath(QStringLiteral("Absent.chm"))).has_value());
+}
+
+void HelpParsingTest::refusesOversizedDirectoryChunks_data() {
+  QTest::addColumn<quint32>("chunkSize");
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("as built") << quint32{0} << true;
+  QTest::newRow("zero") << quint32{0xFFFFFFFF} << false;
+  QTest::newRow("64 KiB and one byte") << quint32{64 * 1024 + 1} << false;
+  QTest::newRow("832 MiB") << quint32{0x34000000} << false;
+}
+
+// The built help file with the directory chunk size of its "ITSP" header replaced: help
+// compilers write 4 or 8 KiB, and chmlib allocates that much for every look-up.
+void HelpParsingTest::refusesOversizedDirectoryChunks() {
+  QFETCH(quint32, chunkSize);
+  QFETCH(bool, opens);
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  QVERIFY(bytes.startsWith("ITSF") && bytes.size() > 0x50);
+  qsizetype directory = 0;
+  for (int i = 7; i >= 0; --i) {
+    directory = (directory << 8) | static_cast<unsigned char>(bytes[0x48 + i]);
+  }
+  QVERIFY(directory + 0x14 <= bytes.size() && bytes.mid(directory, 4) == "ITSP");
+  if (chunkSize != 0) {
+    const quint32 value = chunkSize == 0xFFFFFFFF ? 0 : chunkSize;
+    for (int i = 0; i < 4; ++i) bytes[directory + 0x10 + i] = static_cast<char>(value >> (8 * i));
+  }
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
 }
 
 QTEST_GUILESS_MAIN(HelpParsingTest)
