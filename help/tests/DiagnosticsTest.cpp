@@ -53,6 +53,23 @@ TEST(Diagnostics, WritesTheWholeFileInTheProgramDirectory) {
                    std::string(79, '=')}));
 }
 
+// A registration that other users may change counts as no help control, and the file says why,
+// in one more line after the help control's facts.
+TEST(Diagnostics, SaysWhyARegistrationIsRefused) {
+  testing::HelpScene scene;
+  scene.Register(SOLVANEX_TEST_HELP_MODULE);
+  fs::permissions(scene.registryFile, fs::perms::group_write, fs::perm_options::add);
+  HelpDiagnostics diagnostics(scene.Environment({"-debug"}));
+  diagnostics.Start();
+  EXPECT_FALSE(diagnostics.State()._hhInstalled);
+  const std::string text = testing::ReadAll(scene.programDir + "/HHDebug.txt");
+  const std::string facts =
+      Lines({"_hhInstalled =      \tNO", "_hhVerStr =         \t", "_hhFriendlyVerStr = \t",
+             "_hhRefused =        \t" + scene.registryFile + " (writable by another user)",
+             std::string(79, '-')});
+  EXPECT_NE(text.find(facts), std::string::npos) << text;
+}
+
 // A program started from elsewhere, in a directory where nothing can be created, with neither
 // component installed.
 TEST(Diagnostics, WritesToTheTemporaryDirectoryWhenTheProgramDirectoryIsNotWritable) {
