@@ -121,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Powers, RaiseToPowerTest,
                                          Power{1.75L, 0.725L, std::pow(1.75, 0.725)},
                                          Power{10.0L, -400.0L, 0.0}),
                          [](const auto& info) {
-                           char base[32], exponent[32];
+                           char base[32];
+                           char exponent[32];
                            std::snprintf(base, sizeof base, "%Lg", info.param.base);
                            std::snprintf(exponent, sizeof exponent, "%Lg", info.param.exponent);
                            return naming::ParamName(base, exponent);
