@@ -6,6 +6,7 @@
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
+#include "calculator/tests/ParamName.h"
 #include "help/hh_funcs.h"
 
 namespace solvanex::help {
@@ -120,6 +121,15 @@ TEST(Diagnostics, FallsBackToTheRootWhenTheTemporaryDirectoryIsMissingToo) {
   EXPECT_EQ(diagnostics.DebugFilePath(), "/HHDebug.txt");
 }
 
+// As in the switch tests: the arguments of a row joined with blanks, then the flag's name when it
+// is set.
+std::string ArgumentsName(const std::vector<std::string>& arguments, const char* flag, bool set) {
+  std::string joined;
+  for (const std::string& argument : arguments) joined += (joined.empty() ? "" : " ") + argument;
+  if (joined.empty()) joined = "no arguments";
+  return set ? naming::ParamName(joined, flag) : naming::ParamName(joined);
+}
+
 struct LeftoverRow {
   std::vector<std::string> arguments;
   bool programDirWritable;
@@ -148,7 +158,11 @@ TEST_P(OldDiagnosticsFile, IsRemovedAtEveryStart) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, OldDiagnosticsFile,
                          ::testing::Values(LeftoverRow{{}, true}, LeftoverRow{{"/debug"}, true},
-                                           LeftoverRow{{}, false}, LeftoverRow{{"/debug"}, false}));
+                                           LeftoverRow{{}, false}, LeftoverRow{{"/debug"}, false}),
+                         [](const auto& info) {
+                           return ArgumentsName(info.param.arguments, "writable",
+                                                info.param.programDirWritable);
+                         });
 
 // Watches a directory for the creation and removal of entries.
 class DirectoryWatch {
