@@ -1,5 +1,7 @@
 #include "ChmArchive.h"
 
+#include "ChmCheck.h"
+
 #include <QFile>
 
 #include <chm_lib.h>
@@ -8,38 +10,17 @@ namespace solvanex::help {
 
 namespace {
 
-// Help compilers write directory chunks of 4 or 8 KiB. chmlib allocates one chunk for every
-// look-up, of the size the file declares, so a damaged file could make each look-up ask for
-// gigabytes; such a file is refused before chmlib sees it.
-constexpr quint32 kMaxDirectoryChunk = 64 * 1024;
-
-quint64 LittleEndian(const QByteArray& bytes, qsizetype at, int width) {
-  quint64 value = 0;
-  for (int i = width - 1; i >= 0; --i) {
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-  }
-  return value;
-}
-
-// Whether the file's header and directory header ("ITSF", then "ITSP" where it points) declare
-// a directory chunk size that help compilers write.
-bool HasSoundDirectoryChunks(const QString& path) {
-  constexpr qsizetype kDirectoryOffsetAt = 0x48;  // in the "ITSF" header
-  constexpr qsizetype kChunkSizeAt = 0x10;        // in the "ITSP" header
+// Whether the file at path has headers chmlib can be trusted with (see ChmCheck.h). The file is
+// mapped, not read, so that a large help file costs nothing here.
+bool HasSoundHeaders(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray header = file.read(kDirectoryOffsetAt + 8);
-  if (header.size() < kDirectoryOffsetAt + 8 || !header.startsWith("ITSF")) return false;
-  const quint64 directory = LittleEndian(header, kDirectoryOffsetAt, 8);
-  if (directory > static_cast<quint64>(file.size()) || !file.seek(static_cast<qint64>(directory))) {
-    return false;
-  }
-  const QByteArray directoryHeader = file.read(kChunkSizeAt + 4);
-  if (directoryHeader.size() < kChunkSizeAt + 4 || !directoryHeader.startsWith("ITSP")) {
-    return false;
-  }
-  const quint64 chunk = LittleEndian(directoryHeader, kChunkSizeAt, 4);
-  return chunk > 0 && chunk <= kMaxDirectoryChunk;
+  if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return false;
+  const uchar* bytes = file.map(0, file.size());
+  if (bytes == nullptr) return false;
+  const bool sound = HasSoundChmHeaders(
+      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), file.size()));
+  file.unmap(const_cast<uchar*>(bytes));
+  return sound;
 }
 
 int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
@@ -55,7 +36,7 @@ int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
-  if (path.isEmpty() || !HasSoundDirectoryChunks(path)) return nullptr;
+  if (path.isEmpty() || !HasSoundHeaders(path)) return nullptr;
   chmFile* file = chm_open(QFile::encodeName(path).constData());
   if (file == nullptr) return nullptr;
   return std::unique_ptr<ChmArchive>(new ChmArchive(file));

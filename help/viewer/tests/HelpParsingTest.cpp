@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chm_lib.h>
+
 using namespace solvanex::help;
 
 namespace {
@@ -82,6 +84,8 @@ class HelpParsingTest : public QObject {
   void refusesFilesThatAreNoHelpFile();
   void refusesOversizedDirectoryChunks_data();
   void refusesOversizedDirectoryChunks();
+  void refusesDamagedCompressionHeaders_data();
+  void refusesDamagedCompressionHeaders();
 };
 
 void HelpParsingTest::decodesHelpText_data() {
@@ -483,6 +487,59 @@ void HelpParsingTest::refusesOversizedDirectoryChunks() {
     const quint32 value = chunkSize == 0xFFFFFFFF ? 0 : chunkSize;
     for (int i = 0; i < 4; ++i) bytes[directory + 0x10 + i] = static_cast<char>(value >> (8 * i));
   }
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+}
+
+void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
+  QTest::addColumn<QByteArray>("object");  // the uncompressed object whose field is replaced
+  QTest::addColumn<int>("at");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<quint64>("value");
+  QTest::addColumn<bool>("opens");
+  const QByteArray resetTable(
+      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+      "InstanceData/ResetTable");
+  const QByteArray controlData("::DataSpace/Storage/MSCompressed/ControlData");
+  QTest::newRow("frame of 32 KiB as built") << resetTable << 0x20 << 8 << quint64{0x8000} << true;
+  QTest::newRow("frame of 0 bytes") << resetTable << 0x20 << 8 << quint64{0} << false;
+  QTest::newRow("frame of 16 KiB") << resetTable << 0x20 << 8 << quint64{0x4000} << false;
+  QTest::newRow("reset interval 0") << controlData << 0x0C << 4 << quint64{0} << false;
+  QTest::newRow("window 0") << controlData << 0x10 << 4 << quint64{0} << false;
+  QTest::newRow("window of 3 frames") << controlData << 0x10 << 4 << quint64{3} << false;
+}
+
+// The built help file with one field of its compression headers replaced, found through chmlib
+// in the intact file: chmlib divides by these numbers and sizes its buffers from them.
+void HelpParsingTest::refusesDamagedCompressionHeaders() {
+  QFETCH(QByteArray, object);
+  QFETCH(int, at);
+  QFETCH(int, width);
+  QFETCH(quint64, value);
+  QFETCH(bool, opens);
+  const QByteArray builtPath = QByteArray(SOLVANEX_HELP_FILE);
+  chmFile* intact = chm_open(builtPath.constData());
+  QVERIFY(intact != nullptr);
+  chmUnitInfo unit{};
+  const int resolved = chm_resolve_object(intact, object.constData(), &unit);
+  chm_close(intact);
+  QCOMPARE(resolved, CHM_RESOLVE_SUCCESS);
+  QCOMPARE(unit.space, CHM_UNCOMPRESSED);
+  QFile built(QString::fromLocal8Bit(builtPath));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  qint64 content = 0;  // where section 0 begins, from the version 3 header
+  for (int i = 7; i >= 0; --i)
+    content = (content << 8) | static_cast<unsigned char>(bytes[0x58 + i]);
+  const qint64 field = content + static_cast<qint64>(unit.start) + at;
+  QVERIFY(field + width <= bytes.size());
+  for (int i = 0; i < width; ++i) bytes[field + i] = static_cast<char>(value >> (8 * i));
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
   const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
