@@ -2,7 +2,9 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace solvanex::help {
 
@@ -93,6 +95,24 @@ bool HasSoundChmHeaders(const QByteArray& file) {
       if (name == kResetTable) resetTable = entry;
       if (name == kControlData) controlData = entry;
     }
+  }
+
+  // chmlib lists the files by following each listing chunk's link to the next one, from the
+  // first: a chain that loops or leaves the directory would keep it going for ever.
+  const std::optional<quint64> firstListing = Number(file, *directory + 0x20, 4);
+  if (!firstListing) return false;
+  const quint64 chunksInFile =
+      std::min<quint64>(chunks, static_cast<quint64>(file.size()) / *chunk);
+  std::vector<bool> visited(static_cast<std::size_t>(chunksInFile), false);
+  constexpr quint64 kNone = 0xFFFFFFFF;
+  for (quint64 listing = *firstListing; listing != kNone;) {
+    if (listing >= chunksInFile || visited[static_cast<std::size_t>(listing)]) return false;
+    visited[static_cast<std::size_t>(listing)] = true;
+    const quint64 start = *directory + *headerLength + listing * *chunk;
+    if (Number(file, start, 4) != Number(QByteArray("PMGL"), 0, 4)) return false;
+    const std::optional<quint64> next = Number(file, start + 0x10, 4);
+    if (!next) return false;
+    listing = *next;
   }
 
   // Both live uncompressed, in section 0 of the content. A file without them holds nothing

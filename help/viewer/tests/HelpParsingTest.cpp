@@ -84,6 +84,8 @@ class HelpParsingTest : public QObject {
   void refusesFilesThatAreNoHelpFile();
   void refusesOversizedDirectoryChunks_data();
   void refusesOversizedDirectoryChunks();
+  void refusesListingChainsThatDoNotEnd_data();
+  void refusesListingChainsThatDoNotEnd();
   void refusesDamagedCompressionHeaders_data();
   void refusesDamagedCompressionHeaders();
 };
@@ -467,6 +469,44 @@ void HelpParsingTest::refusesOversizedDirectoryChunks_data() {
   QTest::newRow("zero") << quint32{0xFFFFFFFF} << false;
   QTest::newRow("64 KiB and one byte") << quint32{64 * 1024 + 1} << false;
   QTest::newRow("832 MiB") << quint32{0x34000000} << false;
+}
+
+// The built help file with the link from its first listing chunk to the next one replaced.
+void HelpParsingTest::refusesListingChainsThatDoNotEnd_data() {
+  QTest::addColumn<int>("link");  // -2: to itself; otherwise that chunk number
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("to none, as built") << -1 << true;
+  QTest::newRow("to itself") << -2 << false;
+  QTest::newRow("beyond the directory") << 1000000 << false;
+}
+
+void HelpParsingTest::refusesListingChainsThatDoNotEnd() {
+  QFETCH(int, link);
+  QFETCH(bool, opens);
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  const auto number = [&bytes](qsizetype at, int width) {
+    qint64 value = 0;
+    for (int i = width - 1; i >= 0; --i)
+      value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  const qint64 directory = number(0x48, 8);
+  const qint64 first = number(directory + 0x20, 4);
+  const qint64 chunk = directory + number(directory + 8, 4) + first * number(directory + 0x10, 4);
+  QCOMPARE(bytes.mid(chunk, 4), QByteArray("PMGL"));
+  QCOMPARE(number(chunk + 0x10, 4), qint64{0xFFFFFFFF});  // the built file has one listing chunk
+  const quint32 value = link == -2 ? static_cast<quint32>(first) : static_cast<quint32>(link);
+  for (int i = 0; i < 4; ++i) bytes[chunk + 0x10 + i] = static_cast<char>(value >> (8 * i));
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
 }
 
 // The built help file with the directory chunk size of its "ITSP" header replaced: help
