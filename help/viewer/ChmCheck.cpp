@@ -133,9 +133,15 @@ bool HasSoundChmHeaders(const QByteArray& file) {
     const std::optional<quint64> controlVersion = field(controlData, 0x08, 4);
     const std::optional<quint64> resetInterval = field(controlData, 0x0C, 4);
     const std::optional<quint64> windowSize = field(controlData, 0x10, 4);
-    if (!controlVersion || !resetInterval || !windowSize || *resetInterval == 0) return false;
-    const quint64 window = *controlVersion == 2 ? *windowSize * kFrame : *windowSize;
+    const std::optional<quint64> windowsPerReset = field(controlData, 0x14, 4);
+    if (!controlVersion || !resetInterval || !windowSize || !windowsPerReset) return false;
+    const quint64 scale = *controlVersion == 2 ? kFrame : 1;
+    const quint64 window = *windowSize * scale;
     if (window < kFrame || window > 64 * kFrame || (window & (window - 1)) != 0) return false;
+    // The reset interval is a whole number of half windows, and a reset spans some windows:
+    // chmlib divides by the number of frames between resets.
+    const quint64 interval = *resetInterval * scale;
+    if (interval == 0 || interval % (window / 2) != 0 || *windowsPerReset == 0) return false;
   }
   return true;
 }

@@ -553,6 +553,9 @@ void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
   QTest::newRow("reset interval 0") << controlData << 0x0C << 4 << quint64{0} << false;
   QTest::newRow("window 0") << controlData << 0x10 << 4 << quint64{0} << false;
   QTest::newRow("window of 3 frames") << controlData << 0x10 << 4 << quint64{3} << false;
+  QTest::newRow("reset within half a window")
+      << controlData << 0x10 << 4 << quint64{8} << false;  // interval 2 frames, window 8
+  QTest::newRow("no windows per reset") << controlData << 0x14 << 4 << quint64{0} << false;
 }
 
 // The built help file with one field of its compression headers replaced, found through chmlib
