@@ -66,8 +66,9 @@ bool HasSoundChmHeaders(const QByteArray& file) {
   if (!content) return false;
 
   // Every listing chunk ("PMGL") of the directory, for the two entries chmlib reads at opening.
-  std::optional<Entry> resetTable;
-  std::optional<Entry> controlData;
+  // chmlib finds names without regard to letter case, and any of several alike may be the one.
+  std::vector<Entry> resetTables;
+  std::vector<Entry> controlDatas;
   const quint64 chunks =
       (*directoryLength > *headerLength ? *directoryLength - *headerLength : 0) / *chunk;
   for (quint64 index = 0; index < chunks; ++index) {
@@ -92,8 +93,8 @@ bool HasSoundChmHeaders(const QByteArray& file) {
       const std::optional<quint64> length = EncodedInteger(file, at, end);
       if (!section || !offset || !length) break;
       entry = {*section, *offset, *length};
-      if (name == kResetTable) resetTable = entry;
-      if (name == kControlData) controlData = entry;
+      if (name.compare(kResetTable, Qt::CaseInsensitive) == 0) resetTables.push_back(entry);
+      if (name.compare(kControlData, Qt::CaseInsensitive) == 0) controlDatas.push_back(entry);
     }
   }
 
@@ -115,26 +116,58 @@ bool HasSoundChmHeaders(const QByteArray& file) {
     listing = *next;
   }
 
+  // Readers of the directory differ on damaged chunks; so every place in the directory where one
+  // of the two names stands as an entry (its length just before it) counts as well.
+  const quint64 directoryEnd =
+      std::min<quint64>(static_cast<quint64>(file.size()), *directory + *directoryLength);
+  if (*directory < directoryEnd) {
+    const QByteArray lowered = file.mid(static_cast<qsizetype>(*directory),
+                                        static_cast<qsizetype>(directoryEnd - *directory))
+                                   .toLower();
+    const auto scan = [&](QByteArrayView name, std::vector<Entry>& entries) {
+      const QByteArray wanted = name.toByteArray().toLower();
+      for (qsizetype found = lowered.indexOf(wanted); found >= 0;
+           found = lowered.indexOf(wanted, found + 1)) {
+        // The length and the numbers are read from the file itself, not from the lowered copy.
+        const auto base = static_cast<qsizetype>(*directory);
+        if (found == 0 || static_cast<unsigned char>(file[base + found - 1]) != wanted.size()) {
+          continue;
+        }
+        qsizetype at = base + found + wanted.size();
+        const auto end = static_cast<qsizetype>(directoryEnd);
+        const std::optional<quint64> section = EncodedInteger(file, at, end);
+        const std::optional<quint64> offset = EncodedInteger(file, at, end);
+        const std::optional<quint64> length = EncodedInteger(file, at, end);
+        if (section && offset && length) entries.push_back({*section, *offset, *length});
+      }
+    };
+    scan(kResetTable, resetTables);
+    scan(kControlData, controlDatas);
+  }
+
   // Both live uncompressed, in section 0 of the content. A file without them holds nothing
   // compressed, and chmlib divides by none of their numbers.
-  const auto field = [&](const std::optional<Entry>& entry, quint64 at, int width) {
-    return entry && entry->section == 0 && entry->length >= at + width
-               ? Number(file, *content + entry->offset + at, width)
+  const auto field = [&](const Entry& entry, quint64 at, int width) {
+    return entry.section == 0 && entry.length >= at + width
+               ? Number(file, *content + entry.offset + at, width)
                : std::nullopt;
   };
   // LZX works in frames of 32 KiB, and its window is a power of two from 32 KiB to 2 MiB,
   // counted in frames by version 2 of the control data.
   constexpr quint64 kFrame = 0x8000;
-  if (resetTable) {
-    const std::optional<quint64> blockLength = field(resetTable, 0x20, 8);
-    if (blockLength != kFrame) return false;
+  for (const Entry& resetTable : resetTables) {
+    if (field(resetTable, 0x20, 8) != kFrame) return false;
   }
-  if (controlData) {
+  for (const Entry& controlData : controlDatas) {
+    const std::optional<quint64> signature = field(controlData, 0x04, 4);
     const std::optional<quint64> controlVersion = field(controlData, 0x08, 4);
     const std::optional<quint64> resetInterval = field(controlData, 0x0C, 4);
     const std::optional<quint64> windowSize = field(controlData, 0x10, 4);
     const std::optional<quint64> windowsPerReset = field(controlData, 0x14, 4);
-    if (!controlVersion || !resetInterval || !windowSize || !windowsPerReset) return false;
+    if (signature != Number(QByteArray("LZXC"), 0, 4) || !controlVersion || !resetInterval ||
+        !windowSize || !windowsPerReset) {
+      return false;
+    }
     const quint64 scale = *controlVersion == 2 ? kFrame : 1;
     const quint64 window = *windowSize * scale;
     if (window < kFrame || window > 64 * kFrame || (window & (window - 1)) != 0) return false;

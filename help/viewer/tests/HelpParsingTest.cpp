@@ -86,6 +86,7 @@ class HelpParsingTest : public QObject {
   void refusesOversizedDirectoryChunks();
   void refusesListingChainsThatDoNotEnd_data();
   void refusesListingChainsThatDoNotEnd();
+  void refusesResetTableOutsideTheFirstSection();
   void refusesDamagedCompressionHeaders_data();
   void refusesDamagedCompressionHeaders();
 };
@@ -535,6 +536,30 @@ void HelpParsingTest::refusesOversizedDirectoryChunks() {
   file.write(bytes);
   file.close();
   QCOMPARE(LoadHelpBook(path).has_value(), opens);
+}
+
+// The built help file with its directory saying that the LZX reset table lies in a section of
+// compressed content: chmlib would read it through the very decompression it sets up.
+void HelpParsingTest::refusesResetTableOutsideTheFirstSection() {
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  const QByteArray name(
+      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+      "InstanceData/ResetTable");
+  const qsizetype entry = bytes.indexOf(char(name.size()) + name);
+  QVERIFY(entry > 0);
+  const qsizetype section = entry + 1 + name.size();
+  QCOMPARE(bytes[section], '\0');  // section 0, as built
+  bytes[section] = 4;
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QVERIFY(!LoadHelpBook(path).has_value());
 }
 
 void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
