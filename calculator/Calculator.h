@@ -40,6 +40,10 @@ class Calculator {
  public:
   // The state starts zeroed; the owner performs CE once its window exists.
   Calculator(CalculatorView& view, char decimalSeparator, FormulaEvaluator formulas = {});
+  // It works on the view it was given: a copy would share that view, and the view may belong to
+  // the object that holds the calculator, so neither copying nor moving makes sense.
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
 
   // Entry keys.
   void ChiffreClick(char digit);

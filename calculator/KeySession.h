@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <ranges>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorView.h"
@@ -33,7 +35,16 @@ class MemoryView : public CalculatorView {
 class KeySession {
  public:
   // A fresh calculator as after start-up: CE performed, "Ancien " and "Homme" selected.
+  // keys must outlive the session: it is kept as a view, so a temporary list is refused.
   KeySession(char decimalSeparator, std::span<const KeyBinding> keys, FormulaEvaluator formulas);
+  template <typename Keys>
+  requires(!std::is_lvalue_reference_v<Keys> && !std::ranges::borrowed_range<Keys>)
+      KeySession(char decimalSeparator, Keys&& keys, FormulaEvaluator formulas)
+  = delete;
+  // The calculator works on the view this object holds: a copy or a move would leave it
+  // working on the original's view.
+  KeySession(const KeySession&) = delete;
+  KeySession& operator=(const KeySession&) = delete;
 
   // Performs one key: a control name of the keypad (a click of that button), "RadioGroup1=0",
   // "RadioGroup1=1", "RadioGroup2=0", "RadioGroup2=1" (selects that item), or "paste=TEXT"

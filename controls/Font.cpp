@@ -66,15 +66,21 @@ QFont TFont::ToQFont() const {
   font.setItalic(italic_);
   font.setUnderline(underline_);
   font.setStrikeOut(strikeOut_);
-  if (height_ < 0) {
-    font.setPixelSize(-height_);
-  } else if (height_ > 0) {
+  // Worked out in 64 bits: any int may be set as the height, and its negation or square does
+  // not fit in an int. Sizes are held to kMaxPixelSize.
+  const std::int64_t height = height_;
+  if (height < 0) {
+    font.setPixelSize(static_cast<int>(std::min<std::int64_t>(-height, kMaxPixelSize)));
+  } else if (height > 0) {
     // A positive height is the whole cell; shrink the character height until the cell fits
     // (measuring needs the font system of a running GUI application).
-    font.setPixelSize(height_);
+    const std::int64_t wanted = std::min<std::int64_t>(height, kMaxPixelSize);
+    font.setPixelSize(static_cast<int>(wanted));
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-      const int cell = QFontMetrics(font).height();
-      if (cell > height_) font.setPixelSize(std::max(1, height_ * height_ / cell));
+      const std::int64_t cell = QFontMetrics(font).height();
+      if (cell > wanted) {
+        font.setPixelSize(static_cast<int>(std::max<std::int64_t>(1, wanted * wanted / cell)));
+      }
     }
   }
   return font;

@@ -16,6 +16,9 @@ class TFont : public TObservedObject {
 
  public:
   static constexpr int kDefaultCharset = 1;  // "whatever the system uses"
+  // The largest character height in pixels that ToQFont gives, whatever the height set: far
+  // beyond any screen, and within what font engines draw.
+  static constexpr int kMaxPixelSize = 16384;
 
   explicit TFont(QObject* parent = nullptr);
 

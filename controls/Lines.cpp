@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cstdint>
 
 namespace solvanex {
 
@@ -62,19 +63,32 @@ void TLine::SetCoordinate(int& field, int value) {
   update();
 }
 
+namespace {
+
+// A size worked out in 64 bits from any int coordinate or pen width, held to what a widget can be.
+int WidgetExtent(std::int64_t size) {
+  return static_cast<int>(std::clamp<std::int64_t>(size, 0, QWIDGETSIZE_MAX));
+}
+
+}  // namespace
+
 void TLine::ComputeEnds() {
   const int r = width() - 1;
   const int b = height() - 1;
   // A zero-width pen still draws one pixel; the control must not shrink to nothing for it.
-  const int thickness = std::max(1, pen_->Width()) * 10;
+  const int thickness = WidgetExtent(std::max<std::int64_t>(1, pen_->Width()) * 10);
   switch (line_) {
     case TLineType::ltCustom:
       fromX_ = std::max(0, fromX_);
       toX_ = std::max(0, toX_);
-      if (r < toX_ || r < fromX_) resize(std::max(toX_, fromX_) + 1, height());
+      if (r < toX_ || r < fromX_) {
+        resize(WidgetExtent(std::int64_t{std::max(toX_, fromX_)} + 1), height());
+      }
       fromY_ = std::max(0, fromY_);
       toY_ = std::max(0, toY_);
-      if (b < toY_ || b < fromY_) resize(width(), std::max(toY_, fromY_) + 1);
+      if (b < toY_ || b < fromY_) {
+        resize(width(), WidgetExtent(std::int64_t{std::max(toY_, fromY_)} + 1));
+      }
       break;
     case TLineType::ltHorizontal:
       fromX_ = 0, fromY_ = b / 2, toX_ = r, toY_ = b / 2;

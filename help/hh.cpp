@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/FileTrust.h"
 #include "platform/Files.h"
 #include "platform/FloatingPointGuard.h"
 #include "platform/Registry.h"
@@ -25,7 +26,20 @@ const HtmlHelpEntry& HtmlHelpA = loadedHtmlHelpA;
 const HtmlHelpWideEntry& HtmlHelpW = loadedHtmlHelpW;
 const HtmlHelpEntry& HtmlHelp = loadedHtmlHelp;
 
+std::string HelpLibraryRefusal(const std::string& registryFile) {
+  // The registry file matters only where it stands for the system's registry.
+  const std::string file = registryFile.empty() ? platform::SystemRegistryFile() : registryFile;
+  std::string refusal = platform::FileTrustRefusal(platform::CheckFileTrust(file));
+  if (!file.empty() && !refusal.empty()) return file + " (" + refusal + ")";
+  const std::optional<std::string> path =
+      platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile);
+  if (!path || path->empty()) return {};
+  refusal = platform::FileTrustRefusal(platform::CheckFileTrust(*path));
+  return refusal.empty() ? std::string() : *path + " (" + refusal + ")";
+}
+
 std::string LocateHelpLibrary(const std::string& registryFile) {
+  if (!HelpLibraryRefusal(registryFile).empty()) return {};
   const std::optional<std::string> path =
       platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile);
   if (!path || (!path->empty() && !platform::FileExists(*path))) return {};

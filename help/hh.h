@@ -52,9 +52,15 @@ extern const HtmlHelpWideEntry& HtmlHelpW;               // its export "HtmlHelp
 extern const HtmlHelpEntry& HtmlHelp;  // the entry the program calls: HtmlHelpA, or null
 
 // The library's path registered under HKEY_CLASSES_ROOT\kHelpControlKey, unchanged; empty when
-// the key cannot be opened, has no default value, or names no existing file. registryFile
-// stands for the registry in tests (see platform/Registry.h); empty means the system's.
+// the key cannot be opened, has no default value, or names no existing file, and when
+// HelpLibraryRefusal refuses the registration. registryFile stands for the registry in tests
+// (see platform/Registry.h); empty means the system's.
 std::string LocateHelpLibrary(const std::string& registryFile = {});
+
+// Why the registration is not trusted (platform/FileTrust.h): the registry file that stands for
+// the registry, or the existing library it names, followed by the reason in brackets, e.g.
+// "/opt/solvanex/registry.reg (writable by another user)". Empty when nothing is refused.
+std::string HelpLibraryRefusal(const std::string& registryFile = {});
 
 // Loads the located library and looks up its entry points, unless one is already loaded. Any
 // failure leaves the entries absent, silently.

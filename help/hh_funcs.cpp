@@ -93,6 +93,7 @@ void HelpDiagnostics::Start() {
   state_._hhVerStr = helpControl.text;
   state_._hhInstalled = !state_._hhVerStr.empty();
   state_._hhFriendlyVerStr = ProductName(kHelpControlNames, helpControl);
+  state_._hhRefused = HelpLibraryRefusal(environment_.registryFile);
 
   const FileVersionInfo browser = ReadBrowserVersion(environment_.systemDirectory);
   state_._ieVerStr = browser.text;
@@ -153,6 +154,10 @@ void HelpDiagnostics::WriteDiagnostics() {
   WriteDebugLine("!_hhInstalled =      %s", {tab + yesNo(state_._hhInstalled)});
   WriteDebugLine("!_hhVerStr =         %s", {tab + state_._hhVerStr});
   WriteDebugLine("!_hhFriendlyVerStr = %s", {tab + state_._hhFriendlyVerStr});
+  // Only when the registration was refused: why the help control counts as not installed.
+  if (!state_._hhRefused.empty()) {
+    WriteDebugLine("!_hhRefused =        %s", {tab + state_._hhRefused});
+  }
   WriteDebugLine("-");
   WriteDebugLine("!_ieInstalled =      %s", {tab + yesNo(state_._ieInstalled)});
   WriteDebugLine("!_ieVerStr =         %s", {tab + state_._ieVerStr});

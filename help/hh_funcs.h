@@ -71,6 +71,7 @@ struct DiagnosticsState {
   std::string _hhVerStr;    // version text of the HTML Help control library
   bool _hhInstalled = false;
   std::string _hhFriendlyVerStr;  // its product name
+  std::string _hhRefused;         // why its registration is not trusted, or empty
   std::string _ieVerStr;          // corrected version text of the browser component
   bool _ieInstalled = false;
   std::string _ieFriendlyVerStr;  // its product name

@@ -23,9 +23,9 @@ Environment ProcessEnvironment() {
   };
 }
 
-bool DisplayAvailable(const Environment& environment) {
-  return !environment("DISPLAY").empty() || !environment("WAYLAND_DISPLAY").empty() ||
-         !environment("QT_QPA_PLATFORM").empty();
+bool DisplayAvailable(const Environment& environment, bool x11OrWaylandSystem) {
+  return !x11OrWaylandSystem || !environment("DISPLAY").empty() ||
+         !environment("WAYLAND_DISPLAY").empty() || !environment("QT_QPA_PLATFORM").empty();
 }
 
 int RunHeadlessExample(std::ostream& out, char decimalSeparator) {

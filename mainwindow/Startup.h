@@ -17,9 +17,19 @@ char DecimalSeparatorOf(const QLocale& locale);
 using Environment = std::function<std::string(const char* name)>;
 Environment ProcessEnvironment();
 
-// True when a window can be shown: an X or Wayland display, or an explicit Qt platform plugin
-// (such as offscreen) is configured.
-bool DisplayAvailable(const Environment& environment);
+// Whether windows go to an X server or a Wayland compositor, which a program finds only through
+// its environment. Windows and macOS always have their own desktop.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
+inline constexpr bool kX11OrWaylandSystem = true;
+#else
+inline constexpr bool kX11OrWaylandSystem = false;
+#endif
+
+// True when a window can be shown: always on a system with a desktop of its own; on an X11 or
+// Wayland system, when an X or Wayland display, or an explicit Qt platform plugin (such as
+// offscreen) is configured.
+bool DisplayAvailable(const Environment& environment,
+                      bool x11OrWaylandSystem = kX11OrWaylandSystem);
 
 // Without a display: says so in French and English on out, then computes the body-mass index
 // of 70 kg at 1,75 m through the calculator core and prints the display text. Returns the

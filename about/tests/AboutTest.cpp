@@ -124,7 +124,10 @@ void AboutTest::executeBeepsOncePerOpening() {
     QStringList seen;
     QTimer::singleShot(0, [&] {
       // Closed whatever happens, or a failed check would leave Execute waiting for ever.
-      const auto closer = qScopeGuard([] { QApplication::activeModalWidget()->close(); });
+      const auto closer = qScopeGuard([] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+      });
+      QVERIFY(QApplication::activeModalWidget() != nullptr);
       const QWidget& dialog = *QApplication::activeModalWidget();
       for (const char* name : {"Label1", "Label2", "Label3"}) seen << LabelText(dialog, name);
       QCOMPARE(beeps_, opening);

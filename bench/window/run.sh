@@ -98,3 +98,4 @@ awk -v st="$s_time" -v mt="$m_time" -v sr="$s_rss" -v mr="$m_rss" -v sp="$s_pain
   printf "resident memory, median:       solvanex %d kB, minimal %d kB, ratio %.3f (target <= 1.10)\n", sr, mr, sr / mr
 }'
 "$latency" | sed 's/^/key latency: /'
+"$build/bench/window/solvanex_bench_huge_paste" | sed 's/^/huge paste: /'

@@ -1,12 +1,15 @@
 // FormatResult: the general format with 15 significant digits and the separator appended.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
 
+#include "ParamName.h"
 #include "calculator/NumberText.h"
 
 namespace solvanex {
@@ -32,7 +35,7 @@ const FormatCase kFormatCases[] = {
     {-0.0, "0,"},
     {0.0, "0,"},
     // The 16th digit rounds up and carries into a new leading digit.
-    {999999999999999.95, "1E15,"},
+    {999999999999999.875, "1E15,"},  // exactly a double, unlike ...999.95 (that is 1E15)
     {999999999999999.0, "999999999999999,"},
     {99999999999999.95, "100000000000000,"},
     {99999999999999.94, "99999999999999,9"},
@@ -62,7 +65,13 @@ TEST_P(FormatResultTest, WritesGeneralFormat) {
   EXPECT_EQ(FormatResult(c.value, '.'), point);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FormatResultTest, ::testing::ValuesIn(kFormatCases));
+// Named by the value, written to the last digit: several values give the same text.
+INSTANTIATE_TEST_SUITE_P(Table, FormatResultTest, ::testing::ValuesIn(kFormatCases),
+                         [](const auto& info) {
+                           char value[32];
+                           std::snprintf(value, sizeof value, "%.17g", info.param.value);
+                           return naming::ParamName(value);
+                         });
 
 // Every text FormatResult writes reads back through ParseNumber, to a value that formats to the
 // same text again.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "ParamName.h"
 #include "calculator/Errors.h"
 #include "calculator/NumberText.h"
 
@@ -60,7 +61,8 @@ TEST_P(ParseAcceptedTest, ReadsValue) {
   EXPECT_EQ(ParseNumber(c.text, ','), c.value) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseAcceptedTest, ::testing::ValuesIn(kAccepted));
+INSTANTIATE_TEST_SUITE_P(Table, ParseAcceptedTest, ::testing::ValuesIn(kAccepted),
+                         [](const auto& info) { return naming::ParamName(info.param.text); });
 
 TEST(ParseNumberTest, NegativeZeroKeepsItsSign) {
   EXPECT_TRUE(std::signbit(ParseNumber("-0,", ',')));
@@ -90,7 +92,8 @@ TEST_P(ParseRefusedTest, RaisesConversionErrorNamingTheText) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseRefusedTest, ::testing::ValuesIn(kRefused));
+INSTANTIATE_TEST_SUITE_P(Table, ParseRefusedTest, ::testing::ValuesIn(kRefused),
+                         [](const auto& info) { return naming::ParamName(info.param); });
 
 struct RangeCase {
   const char* text;
@@ -121,7 +124,8 @@ TEST_P(ParseRangeTest, BeyondDoubleOverflowsBeyondExtendedIsNotANumber) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseRangeTest, ::testing::ValuesIn(kRange));
+INSTANTIATE_TEST_SUITE_P(Table, ParseRangeTest, ::testing::ValuesIn(kRange),
+                         [](const auto& info) { return naming::ParamName(info.param.text); });
 
 TEST(ParseNumberTest, SeparatorIsThePassedOne) {
   EXPECT_EQ(ParseNumber("1.5", '.'), 1.5);

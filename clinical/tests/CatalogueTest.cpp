@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ParamName.h"
 #include "calculator/Errors.h"
 #include "clinical/Catalogue.h"
 #include "clinical/Formulas.h"
@@ -118,7 +119,14 @@ INSTANTIATE_TEST_SUITE_P(Powers, RaiseToPowerTest,
                                          Power{1.0L, 1000.0L, 1.0}, Power{10.0L, -3.0L, 0.001},
                                          Power{70.0L, 0.425L, std::pow(70.0, 0.425)},
                                          Power{1.75L, 0.725L, std::pow(1.75, 0.725)},
-                                         Power{10.0L, -400.0L, 0.0}));
+                                         Power{10.0L, -400.0L, 0.0}),
+                         [](const auto& info) {
+                           char base[32];
+                           char exponent[32];
+                           std::snprintf(base, sizeof base, "%Lg", info.param.base);
+                           std::snprintf(exponent, sizeof exponent, "%Lg", info.param.exponent);
+                           return naming::ParamName(base, exponent);
+                         });
 
 TEST(RaiseToPower, FaultsOfTheLogarithmAndOverflow) {
   EXPECT_THROW(RaiseToPower(0.0L, 0.425L), ZeroDivideError);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "ParamName.h"
 #include "calculator/Messages.h"
 #include "clinical/Catalogue.h"
 #include "clinical/tests/KeyScript.h"
@@ -59,7 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OneKey{"International", "1", "Glycemie Glycemie", "0,0323482221417112"},
                     OneKey{"Ancien", "-2", "TG", "-2,28"},
                     OneKey{"International", "1.5", "Chol", "0.581395348837209", '.'},
-                    OneKey{"Ancien", "1.5", "Creatinine", "13.275", '.'}));
+                    OneKey{"Ancien", "1.5", "Creatinine", "13.275", '.'}),
+    [](const auto& info) {
+      const OneKey& k = info.param;
+      return naming::ParamName(k.button, k.choices, k.before, std::string(1, k.separator));
+    });
 
 INSTANTIATE_TEST_SUITE_P(
     OneValue, DisplayFunction,
@@ -77,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OneKey{"Femme", "175", "PID", "62,5"}, OneKey{"Homme", "0", "PID", "-62,5"},
                     OneKey{"Femme", "0", "PID", "-25,"},
                     OneKey{"Femme", "65.5", "H2O", "36.025", '.'},
-                    OneKey{"Homme", "175.", "PID", "68.75", '.'}));
+                    OneKey{"Homme", "175.", "PID", "68.75", '.'}),
+    [](const auto& info) {
+      const OneKey& k = info.param;
+      return naming::ParamName(k.button, k.choices, k.before, std::string(1, k.separator));
+    });
 
 // Every button, under each choice item, turns zero into "0,".
 TEST(DisplayFunction, ZeroStaysZero) {
@@ -116,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         Boxed("ConversionOverflowAncien", "Ancien paste=-1E308 FER", "-1E308",
               BoxText(messages::kOverflow)),
         Boxed("OneValueOverflow", "paste=-1,7E308 PO2", "-1,7E308", BoxText(messages::kOverflow)),
-        Boxed("PastedTextNotANumber", "paste=abc H2O", "abc", NotANumberBox("abc"))));
+        Boxed("PastedTextNotANumber", "paste=abc H2O", "abc", NotANumberBox("abc"))),
+    [](const auto& info) { return naming::ParamName(info.param.name); });
 
 // On an error message each button reports the conversion error and leaves the red message.
 TEST(DisplayFunction, ErrorMessageInTheDisplay) {

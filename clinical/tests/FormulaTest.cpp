@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "ParamName.h"
 #include "calculator/Messages.h"
 #include "clinical/Catalogue.h"
 #include "clinical/ClinicalMessages.h"
@@ -88,7 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Example{'N', "International", "130", "20,5", "", "172,"},
                     Example{'I', "International", "70", "130", "", "2730,"},
                     Example{'Y', "International", "70", "154", "", "4,2"},
-                    Example{'U', "International", "70", "130", "", "420,"}));
+                    Example{'U', "International", "70", "130", "", "420,"}),
+    [](const auto& info) {
+      const Example& e = info.param;
+      return naming::ParamName(std::string(1, e.letter), e.choices, e.x, e.y, e.m);
+    });
 
 // Key sequences through the whole keypad.
 class FormulaSequence : public testing::TestWithParam<Sequence> {};
@@ -153,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A formula key completes a pending operation and takes its result as first operand.
         Ok("ChainedIntoFormula", "35 * 2 IMC 1,75 =", "22,8571428571429"),
         // A formula that reads no memory ignores a memory that is not a number.
-        Ok("MemoryNotReadByImc", "7 / 0 = MS 70 IMC 1,75 =", "22,8571428571429")));
+        Ok("MemoryNotReadByImc", "7 / 0 = MS 70 IMC 1,75 =", "22,8571428571429")),
+    [](const auto& info) { return naming::ParamName(info.param.name); });
 
 // A floating-point fault at '=': the error box, with the display and the pending operation as
 // they were before '='.
@@ -210,7 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"MemoryNotANumber", "7 / 0 = MS 5 LDL 1 =",
               std::string("'") + std::string(messages::kDivisionByZero) +
                   std::string(messages::kNotAFloat),
-              "1,", 5, 'L'}));
+              "1,", 5, 'L'}),
+    [](const auto& info) { return naming::ParamName(info.param.name); });
 
 }  // namespace
 }  // namespace solvanex

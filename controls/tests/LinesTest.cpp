@@ -1,7 +1,11 @@
 // The line control: end points per type, the size rules, the last pixel left undrawn and the
 // repaint on a pen change, checked by rendering into images.
 #include <QImage>
+#include <QWidget>
+
 #include <QTest>
+#include <algorithm>
+#include <limits>
 
 #include "controls/Lines.h"
 
@@ -52,6 +56,8 @@ class LinesTest : public QObject {
   void customCoordinates_data();
   void customCoordinates();
   void penChangesRepaint();
+  void thicknessOfExtremePens_data();
+  void thicknessOfExtremePens();
 };
 
 void LinesTest::horizontalSeparator() {
@@ -147,6 +153,12 @@ void LinesTest::customCoordinates_data() {
   row("negative FromY stored as 0", {0, -5, 10, 10}, {0, 0, 10, 10}, {100, 50});
   row("negative ToX stored as 0", {5, 5, -3, 10}, {5, 5, 0, 10}, {100, 50});
   row("last column and row fit", {0, 0, 99, 49}, {0, 0, 99, 49}, {100, 50});
+  // The extremes of int: the size is worked out without overflow and held to a widget's limit.
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  row("ToX at the largest int", {0, 0, kMax, 10}, {0, 0, kMax, 10}, {QWIDGETSIZE_MAX, 50});
+  row("FromY at the largest int", {0, kMax, 10, 0}, {0, kMax, 10, 0}, {100, QWIDGETSIZE_MAX});
+  row("smallest int stored as 0", {kMin, kMin, kMin, kMin}, {0, 0, 0, 0}, {100, 50});
 }
 
 void LinesTest::customCoordinates() {
@@ -185,6 +197,32 @@ void LinesTest::penChangesRepaint() {
   wide.SetWidth(2);
   line->SetPen(wide);  // the thicker pen also makes the control taller at its next painting
   QTRY_COMPARE(line->height(), 20);
+}
+
+void LinesTest::thicknessOfExtremePens_data() {
+  QTest::addColumn<int>("penWidth");
+  for (const int width : {std::numeric_limits<int>::max(), std::numeric_limits<int>::max() / 10 + 1,
+                          QWIDGETSIZE_MAX / 10 + 1, 3, 0, -7, std::numeric_limits<int>::min()}) {
+    QTest::addRow("pen width %d", width) << width;
+  }
+}
+
+// A horizontal or vertical line becomes ten pen widths thick (at least one pen width of one
+// pixel), as far as a widget can grow.
+void LinesTest::thicknessOfExtremePens() {
+  QFETCH(int, penWidth);
+  const int expected =
+      static_cast<int>(std::min<qint64>(qint64{std::max(1, penWidth)} * 10, QWIDGETSIZE_MAX));
+  for (const TLineType type : {T::ltHorizontal, T::ltVertical}) {
+    TLine line;
+    line.SetLine(type);
+    line.resize(60, 40);
+    line.Pen()->SetWidth(penWidth);
+    // Painted into a small image: only the size rule is looked at, not the stroke.
+    QImage image(60, 40, QImage::Format_RGB32);
+    line.render(&image);
+    QCOMPARE(type == T::ltHorizontal ? line.height() : line.width(), expected);
+  }
 }
 
 QTEST_MAIN(LinesTest)

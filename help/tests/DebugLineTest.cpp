@@ -4,6 +4,7 @@
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
+#include "calculator/tests/ParamName.h"
 #include "help/DebugLine.h"
 #include "help/hh_funcs.h"
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatRow{"%s|%s", {"a"}, "a|"},
                       FormatRow{"%d", {"text for a number"}, "text for a number"},
                       FormatRow{"%s", {-12LL}, "-12"}, FormatRow{"100%% %x %", {}, "100% %x %"},
-                      FormatRow{"no placeholders", {"unused"}, "no placeholders"}));
+                      FormatRow{"no placeholders", {"unused"}, "no placeholders"}),
+    [](const auto& info) { return naming::ParamName(info.param.expected); });
 
 struct LineRow {
   std::string text;
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, DebugLineTextTest,
                                            LineRow{"--", "-"}, LineRow{"=x", "x"}, LineRow{"!", ""},
                                            LineRow{"Loading", "Loading   14:03:07"},
                                            LineRow{"", "   14:03:07"},
-                                           LineRow{" !indented", " !indented   14:03:07"}));
+                                           LineRow{" !indented", " !indented   14:03:07"}),
+                         [](const auto& info) { return naming::ParamName(info.param.text); });
 
 TEST(WriteDebugLine, AppendsOneCrLfLinePerCall) {
   testing::HelpScene scene;
@@ -64,6 +67,14 @@ TEST(WriteDebugLine, AppendsOneCrLfLinePerCall) {
   EXPECT_EQ(
       testing::ReadAll(scene.programDir + "/HHDebug.txt"),
       std::string(79, '=') + "\r\nFact:    \tvalue\r\nStep 2 done   14:03:07\r\n   14:03:07\r\n");
+}
+
+// The arguments of a row joined with blanks, then the flag's name when it is set.
+std::string ArgumentsName(const std::vector<std::string>& arguments, const char* flag, bool set) {
+  std::string joined;
+  for (const std::string& argument : arguments) joined += (joined.empty() ? "" : " ") + argument;
+  if (joined.empty()) joined = "no arguments";
+  return set ? naming::ParamName(joined, flag) : naming::ParamName(joined);
 }
 
 struct SwitchRow {
@@ -91,7 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchRow{{"fichier.txt", "-Debug"}, false, true},
                       SwitchRow{{"debug"}, false, false}, SwitchRow{{"--debug"}, false, false},
                       SwitchRow{{"/debug2"}, false, false}, SwitchRow{{"-debug "}, false, false},
-                      SwitchRow{{}, true, true}, SwitchRow{{"debug"}, true, true}));
+                      SwitchRow{{}, true, true}, SwitchRow{{"debug"}, true, true}),
+    [](const auto& info) {
+      return ArgumentsName(info.param.arguments, "marker", info.param.marker);
+    });
 
 TEST(DebugSwitch, ArgumentZeroIsNotASwitch) {
   testing::HelpScene scene;

@@ -7,6 +7,7 @@
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
+#include "calculator/tests/ParamName.h"
 #include "help/hh_funcs.h"
 
 namespace solvanex::help {
@@ -52,6 +53,23 @@ TEST(Diagnostics, WritesTheWholeFileInTheProgramDirectory) {
                    "_ieVerStr =         \t4.70.1155.0",
                    "_ieFriendlyVerStr = \tInternet Explorer 3.0",
                    std::string(79, '=')}));
+}
+
+// A registration that other users may change counts as no help control, and the file says why,
+// in one more line after the help control's facts.
+TEST(Diagnostics, SaysWhyARegistrationIsRefused) {
+  testing::HelpScene scene;
+  scene.Register(SOLVANEX_TEST_HELP_MODULE);
+  fs::permissions(scene.registryFile, fs::perms::group_write, fs::perm_options::add);
+  HelpDiagnostics diagnostics(scene.Environment({"-debug"}));
+  diagnostics.Start();
+  EXPECT_FALSE(diagnostics.State()._hhInstalled);
+  const std::string text = testing::ReadAll(scene.programDir + "/HHDebug.txt");
+  const std::string facts =
+      Lines({"_hhInstalled =      \tNO", "_hhVerStr =         \t", "_hhFriendlyVerStr = \t",
+             "_hhRefused =        \t" + scene.registryFile + " (writable by another user)",
+             std::string(79, '-')});
+  EXPECT_NE(text.find(facts), std::string::npos) << text;
 }
 
 // A program started from elsewhere, in a directory where nothing can be created, with neither
@@ -104,6 +122,15 @@ TEST(Diagnostics, FallsBackToTheRootWhenTheTemporaryDirectoryIsMissingToo) {
   EXPECT_EQ(diagnostics.DebugFilePath(), "/HHDebug.txt");
 }
 
+// As in the switch tests: the arguments of a row joined with blanks, then the flag's name when it
+// is set.
+std::string ArgumentsName(const std::vector<std::string>& arguments, const char* flag, bool set) {
+  std::string joined;
+  for (const std::string& argument : arguments) joined += (joined.empty() ? "" : " ") + argument;
+  if (joined.empty()) joined = "no arguments";
+  return set ? naming::ParamName(joined, flag) : naming::ParamName(joined);
+}
+
 struct LeftoverRow {
   std::vector<std::string> arguments;
   bool programDirWritable;
@@ -132,7 +159,11 @@ TEST_P(OldDiagnosticsFile, IsRemovedAtEveryStart) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, OldDiagnosticsFile,
                          ::testing::Values(LeftoverRow{{}, true}, LeftoverRow{{"/debug"}, true},
-                                           LeftoverRow{{}, false}, LeftoverRow{{"/debug"}, false}));
+                                           LeftoverRow{{}, false}, LeftoverRow{{"/debug"}, false}),
+                         [](const auto& info) {
+                           return ArgumentsName(info.param.arguments, "writable",
+                                                info.param.programDirWritable);
+                         });
 
 // Watches a directory for the creation and removal of entries.
 class DirectoryWatch {

@@ -21,6 +21,8 @@ enum class Registration {
   kMissingFile,       // a path where there is no file
   kTextFile,          // an existing file that is not a library
   kRelativeExisting,  // a relative path to a file that exists from the current directory
+  kWritableModule,    // a copy of the test module that other users may write to
+  kWritableRegistry,  // the test module, in a registry file that other users may write to
 };
 
 struct LoadRow {
@@ -47,6 +49,13 @@ class HelpLoading : public ::testing::TestWithParam<LoadRow> {
         return scene_.root / "hhctrl.ocx";
       case Registration::kRelativeExisting:
         return std::filesystem::relative(SOLVANEX_TEST_HELP_MODULE).string();
+      case Registration::kWritableModule:
+        std::filesystem::copy_file(SOLVANEX_TEST_HELP_MODULE, scene_.root / "hhctrl.so");
+        std::filesystem::permissions(scene_.root / "hhctrl.so", std::filesystem::perms::group_write,
+                                     std::filesystem::perm_options::add);
+        return scene_.root / "hhctrl.so";
+      case Registration::kWritableRegistry:
+        return SOLVANEX_TEST_HELP_MODULE;
       default:
         return {};
     }
@@ -64,6 +73,10 @@ TEST_P(HelpLoading, LocatesAndLoadsOnlyARegisteredExistingLibrary) {
                        "00aa003b7a11}\\InprocServer32]\n\"ThreadingModel\"=\"Apartment\"\n");
   } else if (row.registration != Registration::kNone) {
     scene_.Register(path);
+  }
+  if (row.registration == Registration::kWritableRegistry) {
+    std::filesystem::permissions(scene_.registryFile, std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::add);
   }
   EXPECT_EQ(LocateHelpLibrary(scene_.registryFile), row.located ? path : "");
 
@@ -84,13 +97,16 @@ TEST_P(HelpLoading, LocatesAndLoadsOnlyARegisteredExistingLibrary) {
 
 INSTANTIATE_TEST_SUITE_P(
     Registrations, HelpLoading,
-    ::testing::Values(LoadRow{"MissingKey", Registration::kNone, false, false},
-                      LoadRow{"NoDefaultValue", Registration::kNoDefaultValue, false, false},
-                      LoadRow{"Module", Registration::kModule, true, true},
-                      LoadRow{"ModuleWithoutHtmlHelpW", Registration::kNarrowModule, true, true},
-                      LoadRow{"MissingFile", Registration::kMissingFile, false, false},
-                      LoadRow{"NotALibrary", Registration::kTextFile, true, false},
-                      LoadRow{"RelativePath", Registration::kRelativeExisting, true, false}),
+    ::testing::Values(
+        LoadRow{"MissingKey", Registration::kNone, false, false},
+        LoadRow{"NoDefaultValue", Registration::kNoDefaultValue, false, false},
+        LoadRow{"Module", Registration::kModule, true, true},
+        LoadRow{"ModuleWithoutHtmlHelpW", Registration::kNarrowModule, true, true},
+        LoadRow{"MissingFile", Registration::kMissingFile, false, false},
+        LoadRow{"NotALibrary", Registration::kTextFile, true, false},
+        LoadRow{"RelativePath", Registration::kRelativeExisting, true, false},
+        LoadRow{"ModuleWritableByOthers", Registration::kWritableModule, false, false},
+        LoadRow{"RegistryWritableByOthers", Registration::kWritableRegistry, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using LastCall = int (*)(void**, const char**, unsigned*, std::uintptr_t*);

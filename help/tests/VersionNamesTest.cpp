@@ -2,6 +2,7 @@
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
+#include "calculator/tests/ParamName.h"
 #include "help/FileVersions.h"
 #include "help/ProductNames.h"
 
@@ -63,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, HelpControlNames,
                                            Boundary{Version(4, 72, 7325, 0), "1.1a", "1.1"},
                                            Boundary{Version(4, 72, 7323, 0), "1.1", "1.0"},
                                            Boundary{Version(4, 72, 7290, 0), "1.0", "< 1.0"},
-                                           Boundary{Version(0, 0, 0, 1), "< 1.0", "< 1.0"}));
+                                           Boundary{Version(0, 0, 0, 1), "< 1.0", "< 1.0"}),
+                         [](const auto& info) {
+                           return naming::ParamName(info.param.threshold.text);
+                         });
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BrowserNames,
@@ -125,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         Boundary{Version(4, 70, 1155, 0), "Internet Explorer 3.0", "Internet Explorer 2.0"},
         Boundary{Version(4, 40, 520, 0), "Internet Explorer 2.0", "Internet Explorer 1.0 (Plus!)"},
         Boundary{Version(4, 40, 308, 0), "Internet Explorer 1.0 (Plus!)",
-                 "< Internet Explorer 1.0 (Plus!)"}));
+                 "< Internet Explorer 1.0 (Plus!)"}),
+    [](const auto& info) { return naming::ParamName(info.param.threshold.text); });
 
 TEST(ProductNames, VersionWithoutTextHasNoName) {
   EXPECT_EQ(ProductName(kHelpControlNames, FileVersionInfo{}), "");
@@ -155,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Comparison{Version(65535, 0, 0, 0), Version(1, 0, 0, 0), 1},
                       Comparison{Version(0, 0, 0, 65535), Version(0, 0, 0, 32768), 1},
                       // The texts play no part.
-                      Comparison{FileVersionInfo{1, 2, 3, 4, ""}, Version(1, 2, 3, 4), 0}));
+                      Comparison{FileVersionInfo{1, 2, 3, 4, ""}, Version(1, 2, 3, 4), 0}),
+    [](const auto& info) { return naming::ParamName(info.param.a.text, info.param.b.text); });
 
 struct BrowserFile {
   std::uint16_t major, minor, release, build;
@@ -176,15 +182,20 @@ TEST_P(BrowserVersionTest, ReadsAndCorrectsTheSystemDirectorysShdocvw) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BrowserVersionTest,
-    ::testing::Values(
-        BrowserFile{4, 70, 0, 1155, "4.70.1155.0", "Internet Explorer 3.0"},
-        BrowserFile{4, 40, 0, 308, "4.40.308.0", "Internet Explorer 1.0 (Plus!)"},
-        BrowserFile{4, 70, 0, 0, "4.70.0.0", "Internet Explorer 2.0"},
-        // Not the 3.0-era layout: left as read.
-        BrowserFile{4, 71, 0, 1712, "4.71.0.1712", "Internet Explorer 3.02"},
-        BrowserFile{4, 70, 1, 5, "4.70.1.5", "Internet Explorer 2.0"},
-        BrowserFile{5, 0, 0, 2014, "5.0.0.2014", "Internet Explorer 4.01 Service Pack 2 (SP2)"},
-        BrowserFile{6, 0, 2600, 0, "6.0.2600.0", "Internet Explorer 6 (Windows XP)"}));
+    ::testing::Values(BrowserFile{4, 70, 0, 1155, "4.70.1155.0", "Internet Explorer 3.0"},
+                      BrowserFile{4, 40, 0, 308, "4.40.308.0", "Internet Explorer 1.0 (Plus!)"},
+                      BrowserFile{4, 70, 0, 0, "4.70.0.0", "Internet Explorer 2.0"},
+                      // Not the 3.0-era layout: left as read.
+                      BrowserFile{4, 71, 0, 1712, "4.71.0.1712", "Internet Explorer 3.02"},
+                      BrowserFile{4, 70, 1, 5, "4.70.1.5", "Internet Explorer 2.0"},
+                      BrowserFile{5, 0, 0, 2014, "5.0.0.2014",
+                                  "Internet Explorer 4.01 Service Pack 2 (SP2)"},
+                      BrowserFile{6, 0, 2600, 0, "6.0.2600.0", "Internet Explorer 6 (Windows XP)"}),
+    [](const auto& info) {
+      const BrowserFile& f = info.param;
+      return naming::ParamName(std::to_string(f.major) + "." + std::to_string(f.minor) + "." +
+                               std::to_string(f.release) + "." + std::to_string(f.build));
+    });
 
 TEST(BrowserVersion, MissingFileIsNotInstalled) {
   testing::HelpScene scene;

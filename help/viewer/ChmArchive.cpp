@@ -1,5 +1,7 @@
 #include "ChmArchive.h"
 
+#include "ChmCheck.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -10,6 +12,19 @@
 namespace solvanex::help {
 
 namespace {
+
+// Whether the file at path has headers chmlib can be trusted with (see ChmCheck.h). The file is
+// mapped, not read, so that a large help file costs nothing here.
+bool HasSoundHeaders(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return false;
+  const uchar* bytes = file.map(0, file.size());
+  if (bytes == nullptr) return false;
+  const bool sound = HasSoundChmHeaders(
+      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), file.size()));
+  file.unmap(const_cast<uchar*>(bytes));
+  return sound;
+}
 
 int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
   auto* files = static_cast<QStringList*>(context);
@@ -77,7 +92,7 @@ bool ReadsWhole(chmFile* file) {
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
-  if (path.isEmpty()) return nullptr;
+  if (path.isEmpty() || !HasSoundHeaders(path)) return nullptr;
   chmFile* file = chm_open(QFile::encodeName(path).constData());
   if (file == nullptr) return nullptr;
   if (!ReadsWhole(file)) {

@@ -74,8 +74,12 @@ QString DecodeHtmlEntities(const QString& text) {
   qsizetype i = 0;
   while (i < text.size()) {
     if (text[i] == u'&') {
-      const qsizetype semicolon = text.indexOf(u';', i + 1);
-      if (semicolon > i + 1 && semicolon - i - 1 <= kLongestReference) {
+      // Only the few characters a reference can span are searched, so that a text of many '&'
+      // is read in linear time.
+      const QStringView window = QStringView(text).mid(i + 1, kLongestReference + 1);
+      const qsizetype offset = window.indexOf(u';');
+      const qsizetype semicolon = offset < 0 ? -1 : i + 1 + offset;
+      if (semicolon > i + 1) {
         if (const auto character =
                 ReferencedCharacter(QStringView(text).mid(i + 1, semicolon - i - 1))) {
           const char32_t c = *character;

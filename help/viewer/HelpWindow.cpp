@@ -148,8 +148,22 @@ QTreeWidget* HelpWindow::BuildTree(const std::vector<SitemapEntry>& entries,
 
 void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
                           const std::vector<SitemapEntry>& entries, PageItems* pages) {
-  for (const SitemapEntry& entry : entries) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+  // Depth first in reading order with the pending lists on the heap: a tree from a help file
+  // costs no stack however deep it is.
+  struct Pending {
+    QTreeWidgetItem* parent;
+    const std::vector<SitemapEntry>* list;
+    std::size_t next;
+  };
+  std::vector<Pending> path{{parent, &entries, 0}};
+  while (!path.empty()) {
+    Pending& pending = path.back();
+    if (pending.next == pending.list->size()) {
+      path.pop_back();
+      continue;
+    }
+    const SitemapEntry& entry = (*pending.list)[pending.next++];
+    auto* item = pending.parent ? new QTreeWidgetItem(pending.parent) : new QTreeWidgetItem(tree);
     item->setText(0, entry.name);
     // The whole title, for those the pane is too narrow to show.
     item->setToolTip(0, entry.name);
@@ -159,7 +173,7 @@ void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
       const QString key = ItemKey(TopicUrl(entry.local));
       if (!pages->contains(key)) pages->insert(key, item);
     }
-    AddItems(tree, item, entry.children, pages);
+    if (!entry.children.empty()) path.push_back({item, &entry.children, 0});
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace solvanex::help {
 
 namespace {
@@ -59,9 +61,16 @@ Tag ReadTag(const QString& html, qsizetype at, qsizetype& end) {
 
 std::vector<SitemapEntry> ParseSitemap(const QString& html) {
   std::vector<SitemapEntry> root;
-  // The lists being filled, innermost last. Only the innermost one grows, so the pointers to
-  // the outer ones stay valid.
-  std::vector<std::vector<SitemapEntry>*> lists{&root};
+  // The lists being filled, innermost last, with their depth in the tree and the number of
+  // further <UL> that opened no new level (a list without an item before it, or one beyond
+  // kMaxSitemapDepth). Only the innermost list grows, so the pointers to the outer ones stay
+  // valid; the stack never holds more than kMaxSitemapDepth entries.
+  struct Level {
+    std::vector<SitemapEntry>* list;
+    int depth;
+    qsizetype repeats;
+  };
+  std::vector<Level> lists{{&root, 1, 0}};
   bool inItem = false;
   SitemapEntry item;
 
@@ -76,11 +85,19 @@ std::vector<SitemapEntry> ParseSitemap(const QString& html) {
     qsizetype end = at;
     const Tag tag = ReadTag(html, at, end);
     if (tag.name == u"ul") {
-      std::vector<SitemapEntry>* current = lists.back();
+      Level& current = lists.back();
       // A list right after an item holds its children; a list without one stays at this level.
-      lists.push_back(current->empty() ? current : &current->back().children);
+      if (current.list->empty() || current.depth >= kMaxSitemapDepth) {
+        ++current.repeats;
+      } else {
+        lists.push_back({&current.list->back().children, current.depth + 1, 0});
+      }
     } else if (tag.name == u"/ul") {
-      if (lists.size() > 1) lists.pop_back();
+      if (lists.back().repeats > 0) {
+        --lists.back().repeats;
+      } else if (lists.size() > 1) {
+        lists.pop_back();
+      }
     } else if (tag.name == u"object") {
       inItem = tag.attributes.value(QStringLiteral("type"))
                    .compare(u"text/sitemap", Qt::CaseInsensitive) == 0;
@@ -92,7 +109,7 @@ std::vector<SitemapEntry> ParseSitemap(const QString& html) {
       if (name == u"name" && item.name.isEmpty()) item.name = value.trimmed();
       if (name == u"local" && item.local.isEmpty()) item.local = value.trimmed();
     } else if (tag.name == u"/object") {
-      if (inItem && !item.name.isEmpty()) lists.back()->push_back(std::move(item));
+      if (inItem && !item.name.isEmpty()) lists.back().list->push_back(std::move(item));
       inItem = false;
       item = SitemapEntry{};
     }
@@ -101,12 +118,47 @@ std::vector<SitemapEntry> ParseSitemap(const QString& html) {
   return root;
 }
 
-QString FirstTopic(const std::vector<SitemapEntry>& entries) {
-  for (const SitemapEntry& entry : entries) {
-    if (!entry.local.isEmpty()) return entry.local;
-    if (QString topic = FirstTopic(entry.children); !topic.isEmpty()) return topic;
+namespace {
+
+// Calls visit(entry, depth) on every entry in reading order, depth 1 for the top level, until
+// visit returns true. The pending lists live on the heap, so depth costs no stack.
+template <typename Visit>
+void WalkSitemap(const std::vector<SitemapEntry>& entries, Visit visit) {
+  struct Position {
+    const std::vector<SitemapEntry>* list;
+    std::size_t next;
+  };
+  std::vector<Position> path{{&entries, 0}};
+  while (!path.empty()) {
+    Position& position = path.back();
+    if (position.next == position.list->size()) {
+      path.pop_back();
+      continue;
+    }
+    const SitemapEntry& entry = (*position.list)[position.next++];
+    if (visit(entry, static_cast<int>(path.size()))) return;
+    if (!entry.children.empty()) path.push_back({&entry.children, 0});
   }
-  return {};
+}
+
+}  // namespace
+
+QString FirstTopic(const std::vector<SitemapEntry>& entries) {
+  QString topic;
+  WalkSitemap(entries, [&topic](const SitemapEntry& entry, int) {
+    topic = entry.local;
+    return !topic.isEmpty();
+  });
+  return topic;
+}
+
+int SitemapDepth(const std::vector<SitemapEntry>& entries) {
+  int depth = 0;
+  WalkSitemap(entries, [&depth](const SitemapEntry&, int level) {
+    depth = std::max(depth, level);
+    return false;
+  });
+  return depth;
 }
 
 }  // namespace solvanex::help

@@ -15,12 +15,20 @@ struct SitemapEntry {
   std::vector<SitemapEntry> children;
 };
 
-// Reads a sitemap. Tolerant of what help authors write: tags and attribute names in any letter
-// case, quoted or bare attribute values, missing </LI>, unbalanced </UL>, comments. Objects of
-// another type, and items without a name, are left out.
+// How deep a tree read from a help file may go: a contents file needs a handful of levels, and
+// everything that walks the tree stays within this depth. Items listed deeper join the deepest
+// level allowed.
+inline constexpr int kMaxSitemapDepth = 32;
+
+// Reads a sitemap in time linear in its length. Tolerant of what help authors write: tags and
+// attribute names in any letter case, quoted or bare attribute values, missing </LI>, unbalanced
+// </UL>, comments. Objects of another type, and items without a name, are left out.
 std::vector<SitemapEntry> ParseSitemap(const QString& html);
 
-// The first topic of the tree in reading order, or empty.
+// The first topic of the tree in reading order, or empty. Walks the tree without recursion.
 QString FirstTopic(const std::vector<SitemapEntry>& entries);
+
+// The number of levels of the tree (0 for an empty one), counted without recursion.
+int SitemapDepth(const std::vector<SitemapEntry>& entries);
 
 }  // namespace solvanex::help

@@ -28,6 +28,8 @@ class StartupTest : public QObject {
   void destroyingTheWindowClosesHelpWindows();
   void headlessExample_data();
   void headlessExample();
+  void displayAvailable_data();
+  void displayAvailable();
 };
 
 void StartupTest::decimalSeparator_data() {
@@ -117,6 +119,32 @@ void StartupTest::headlessExample() {
   QVERIFY(printed.contains(QStringLiteral("aucun écran")));
   QVERIFY(printed.contains(QStringLiteral("no display")));
   QVERIFY(printed.trimmed().endsWith(result));
+}
+
+void StartupTest::displayAvailable_data() {
+  QTest::addColumn<bool>("x11OrWayland");
+  QTest::addColumn<QString>("variable");  // the one variable set, or empty for none
+  QTest::addColumn<bool>("available");
+  for (const bool x11OrWayland : {true, false}) {
+    for (const char* variable : {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "HOME"}) {
+      // Without X11 or Wayland the desktop is the system's own: always there.
+      const bool available = !x11OrWayland || (*variable != '\0' && qstrcmp(variable, "HOME") != 0);
+      QTest::addRow("%s, %s", x11OrWayland ? "x11 or wayland" : "own desktop",
+                    *variable != '\0' ? variable : "nothing set")
+          << x11OrWayland << QString::fromLatin1(variable) << available;
+    }
+  }
+}
+
+void StartupTest::displayAvailable() {
+  QFETCH(bool, x11OrWayland);
+  QFETCH(QString, variable);
+  QFETCH(bool, available);
+  const std::string set = variable.toStdString();
+  const Environment environment = [&set](const char* name) {
+    return !set.empty() && set == name ? std::string(":150") : std::string();
+  };
+  QCOMPARE(DisplayAvailable(environment, x11OrWayland), available);
 }
 
 QTEST_MAIN(StartupTest)

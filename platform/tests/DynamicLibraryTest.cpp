@@ -9,6 +9,7 @@
 
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
+#include "calculator/tests/ParamName.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/FloatingPointGuard.h"
 #include "platform/Paths.h"
@@ -90,7 +91,8 @@ TEST_P(RefusedLibraries, AreNotLoaded) {
 
 INSTANTIATE_TEST_SUITE_P(Paths, RefusedLibraries,
                          ::testing::Values("", "module.so", "./module.so", "libm.so.6", "@text.so",
-                                           "@absent.so", "@"));
+                                           "@absent.so", "@"),
+                         [](const auto& info) { return naming::ParamName(info.param); });
 
 struct Disturbance {
   const char* name;

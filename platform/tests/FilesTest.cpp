@@ -62,6 +62,13 @@ bool NeedsRoot(Planted planted) {
   return planted == Planted::kOtherUsersFile && ::geteuid() != 0;
 }
 
+// The name of what a test plants at a path.
+const char* PlantedName(Planted planted) {
+  constexpr const char* kNames[] = {"Nothing", "OwnFile",   "LinkToFile",    "DanglingLink",
+                                    "Fifo",    "Directory", "OtherUsersFile"};
+  return kNames[static_cast<int>(planted)];
+}
+
 struct AppendRow {
   Planted planted;
   bool written;
@@ -98,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(Planted, AppendToOwnFileTest,
                                            AppendRow{Planted::kDanglingLink, false, ""},
                                            AppendRow{Planted::kFifo, false, ""},
                                            AppendRow{Planted::kDirectory, false, ""},
-                                           AppendRow{Planted::kOtherUsersFile, false, "old"}));
+                                           AppendRow{Planted::kOtherUsersFile, false, "old"}),
+                         [](const auto& info) {
+                           return std::string(PlantedName(info.param.planted));
+                         });
 
 struct CreateRow {
   Planted planted;
@@ -143,14 +153,14 @@ TEST_P(CreateNewFileTest, CreatesWhereNothingOrOnlyAnOwnLeftoverIs) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Planted, CreateNewFileTest,
-                         ::testing::Values(CreateRow{Planted::kNothing, true},
-                                           CreateRow{Planted::kOwnFile, true},
-                                           CreateRow{Planted::kLinkToFile, false},
-                                           CreateRow{Planted::kDanglingLink, false},
-                                           CreateRow{Planted::kFifo, false},
-                                           CreateRow{Planted::kDirectory, false},
-                                           CreateRow{Planted::kOtherUsersFile, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Planted, CreateNewFileTest,
+    ::testing::Values(CreateRow{Planted::kNothing, true}, CreateRow{Planted::kOwnFile, true},
+                      CreateRow{Planted::kLinkToFile, false},
+                      CreateRow{Planted::kDanglingLink, false}, CreateRow{Planted::kFifo, false},
+                      CreateRow{Planted::kDirectory, false},
+                      CreateRow{Planted::kOtherUsersFile, false}),
+    [](const auto& info) { return std::string(PlantedName(info.param.planted)); });
 
 }  // namespace
 }  // namespace solvanex::platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "calculator/tests/ParamName.h"
 #include "platform/Files.h"
 #include "platform/Lcid.h"
 #include "platform/Paths.h"
@@ -38,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LcidRow{"fr_SN.UTF-8", 0x040C, 0x0C, 1}, LcidRow{"de", 0x0407, 0x07, 1},
                       LcidRow{"C", 0x007F, 0x7F, 0}, LcidRow{"C.UTF-8", 0x007F, 0x7F, 0},
                       LcidRow{"POSIX", 0x007F, 0x7F, 0}, LcidRow{"", 0x007F, 0x7F, 0},
-                      LcidRow{"xx_YY", 0x1000, 0x00, 4}));
+                      LcidRow{"xx_YY", 0x1000, 0x00, 4}),
+    [](const auto& info) { return naming::ParamName(info.param.locale); });
 
 struct ReleaseRow {
   const char* release;
@@ -61,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Releases, KernelReleaseTest,
                                                       133},
                                            ReleaseRow{"4.19.276", 4, 19, 276},
                                            ReleaseRow{"6.8-rc1", 6, 8, 0}, ReleaseRow{"7", 7, 0, 0},
-                                           ReleaseRow{"", 0, 0, 0}, ReleaseRow{"x.1.2", 0, 0, 0}));
+                                           ReleaseRow{"", 0, 0, 0}, ReleaseRow{"x.1.2", 0, 0, 0}),
+                         [](const auto& info) { return naming::ParamName(info.param.release); });
 
 TEST(SystemInfo, ProgramFileIsThisTestProgram) {
 #ifdef _WIN32

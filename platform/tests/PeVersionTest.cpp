@@ -45,7 +45,9 @@ TEST_P(PeFormats, ReadsFromAFileByItsContentNotItsName) {
   EXPECT_EQ(ReadFixedFileVersion(file), kVersion);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFormats, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFormats, ::testing::Bool(), [](const auto& info) {
+  return std::string(info.param ? "Pe32Plus" : "Pe32");
+});
 
 struct Damage {
   const char* name;

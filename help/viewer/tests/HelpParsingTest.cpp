@@ -8,9 +8,12 @@
 #include "SystemFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <chm_lib.h>
 
 using namespace solvanex::help;
 
@@ -38,6 +41,19 @@ QString Outline(const std::vector<SitemapEntry>& entries) {
   return text;
 }
 
+// The number of items of a tree, counted without recursion.
+qsizetype ItemCount(const std::vector<SitemapEntry>& entries) {
+  qsizetype count = 0;
+  std::vector<const std::vector<SitemapEntry>*> pending{&entries};
+  while (!pending.empty()) {
+    const std::vector<SitemapEntry>* list = pending.back();
+    pending.pop_back();
+    count += static_cast<qsizetype>(list->size());
+    for (const SitemapEntry& entry : *list) pending.push_back(&entry.children);
+  }
+  return count;
+}
+
 }  // namespace
 
 class HelpParsingTest : public QObject {
@@ -53,6 +69,9 @@ class HelpParsingTest : public QObject {
   void readsSitemap_data();
   void readsSitemap();
   void findsFirstTopic();
+  void boundsTreeDepth_data();
+  void boundsTreeDepth();
+  void decodesManyAmpersandsInLinearTime();
   void splitsHelpArgument_data();
   void splitsHelpArgument();
   void locatesHelpFile_data();
@@ -63,6 +82,13 @@ class HelpParsingTest : public QObject {
   void makesTopicUrl();
   void refusesFilesThatAreNoHelpFile_data();
   void refusesFilesThatAreNoHelpFile();
+  void refusesOversizedDirectoryChunks_data();
+  void refusesOversizedDirectoryChunks();
+  void refusesListingChainsThatDoNotEnd_data();
+  void refusesListingChainsThatDoNotEnd();
+  void refusesResetTableOutsideTheFirstSection();
+  void refusesDamagedCompressionHeaders_data();
+  void refusesDamagedCompressionHeaders();
 };
 
 void HelpParsingTest::decodesHelpText_data() {
@@ -233,6 +259,50 @@ void HelpParsingTest::findsFirstTopic() {
   QCOMPARE(FirstTopic({}), QString());
 }
 
+void HelpParsingTest::boundsTreeDepth_data() {
+  QTest::addColumn<int>("levels");
+  QTest::addColumn<bool>("extraLists");
+  QTest::newRow("two levels") << 2 << false;
+  QTest::newRow("deepest allowed") << kMaxSitemapDepth << false;
+  QTest::newRow("one level too deep") << kMaxSitemapDepth + 1 << false;
+  QTest::newRow("200000 levels") << 200000 << false;
+  QTest::newRow("200000 levels with extra lists") << 200000 << true;
+  QTest::newRow("deepest allowed with extra lists") << kMaxSitemapDepth << true;
+}
+
+// Each level is a list holding one item; only the deepest item has a page. The tree keeps every
+// item, goes no deeper than the cap, and its first topic is the deepest page.
+void HelpParsingTest::boundsTreeDepth() {
+  QFETCH(int, levels);
+  QFETCH(bool, extraLists);
+  QString html;
+  // An extra list opened before each item has no item before it, so it opens no level.
+  const QString item = (extraLists ? u"<ul><ul>"_qs : u"<ul>"_qs) +
+                       u"<li><object type=text/sitemap><param name=name value=n>"_qs;
+  for (int level = 1; level < levels; ++level) html += item + u"</object>"_qs;
+  html += item + u"<param name=local value=deep.htm></object>"_qs;
+  if (extraLists) html += u"</ul>"_qs.repeated(2 * levels) + item + u"</object>"_qs;
+  {
+    const std::vector<SitemapEntry> tree = ParseSitemap(html);
+    QCOMPARE(ItemCount(tree), qsizetype{levels} + (extraLists ? 1 : 0));
+    QCOMPARE(SitemapDepth(tree), std::min(levels, kMaxSitemapDepth));
+    QCOMPARE(FirstTopic(tree), u"deep.htm"_qs);
+  }  // and the tree is freed
+}
+
+void HelpParsingTest::decodesManyAmpersandsInLinearTime() {
+  // 2,000,000 ampersands and one semicolon at the end: each '&' may look ahead only as far as a
+  // reference can reach. Searching to the end for each one would take minutes; the bound is
+  // a hundred times what the linear reading takes.
+  const QString text = QString(2'000'000, u'&') + u';';
+  QElapsedTimer timer;
+  timer.start();
+  const QString decoded = DecodeHtmlEntities(text);
+  const qint64 elapsed = timer.elapsed();
+  QCOMPARE(decoded, text);
+  QVERIFY2(elapsed < 3000, qPrintable(u"%1 ms"_qs.arg(elapsed)));
+}
+
 void HelpParsingTest::splitsHelpArgument_data() {
   QTest::addColumn<QString>("argument");
   QTest::addColumn<QString>("file");
@@ -391,6 +461,161 @@ void HelpParsingTest::refusesFilesThatAreNoHelpFile() {
   file.close();
   QVERIFY(!LoadHelpBook(path).has_value());
   QVERIFY(!LoadHelpBook(dir.filePath(QStringLiteral("Absent.chm"))).has_value());
+}
+
+void HelpParsingTest::refusesOversizedDirectoryChunks_data() {
+  QTest::addColumn<quint32>("chunkSize");
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("as built") << quint32{0} << true;
+  QTest::newRow("zero") << quint32{0xFFFFFFFF} << false;
+  QTest::newRow("64 KiB and one byte") << quint32{64 * 1024 + 1} << false;
+  QTest::newRow("832 MiB") << quint32{0x34000000} << false;
+}
+
+// The built help file with the link from its first listing chunk to the next one replaced.
+void HelpParsingTest::refusesListingChainsThatDoNotEnd_data() {
+  QTest::addColumn<int>("link");  // -2: to itself; otherwise that chunk number
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("to none, as built") << -1 << true;
+  QTest::newRow("to itself") << -2 << false;
+  QTest::newRow("beyond the directory") << 1000000 << false;
+}
+
+void HelpParsingTest::refusesListingChainsThatDoNotEnd() {
+  QFETCH(int, link);
+  QFETCH(bool, opens);
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  const auto number = [&bytes](qsizetype at, int width) {
+    qint64 value = 0;
+    for (int i = width - 1; i >= 0; --i)
+      value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  const qint64 directory = number(0x48, 8);
+  const qint64 first = number(directory + 0x20, 4);
+  const qint64 chunk = directory + number(directory + 8, 4) + first * number(directory + 0x10, 4);
+  QCOMPARE(bytes.mid(chunk, 4), QByteArray("PMGL"));
+  QCOMPARE(number(chunk + 0x10, 4), qint64{0xFFFFFFFF});  // the built file has one listing chunk
+  const quint32 value = link == -2 ? static_cast<quint32>(first) : static_cast<quint32>(link);
+  for (int i = 0; i < 4; ++i) bytes[chunk + 0x10 + i] = static_cast<char>(value >> (8 * i));
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+}
+
+// The built help file with the directory chunk size of its "ITSP" header replaced: help
+// compilers write 4 or 8 KiB, and chmlib allocates that much for every look-up.
+void HelpParsingTest::refusesOversizedDirectoryChunks() {
+  QFETCH(quint32, chunkSize);
+  QFETCH(bool, opens);
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  QVERIFY(bytes.startsWith("ITSF") && bytes.size() > 0x50);
+  qsizetype directory = 0;
+  for (int i = 7; i >= 0; --i) {
+    directory = (directory << 8) | static_cast<unsigned char>(bytes[0x48 + i]);
+  }
+  QVERIFY(directory + 0x14 <= bytes.size() && bytes.mid(directory, 4) == "ITSP");
+  if (chunkSize != 0) {
+    const quint32 value = chunkSize == 0xFFFFFFFF ? 0 : chunkSize;
+    for (int i = 0; i < 4; ++i) bytes[directory + 0x10 + i] = static_cast<char>(value >> (8 * i));
+  }
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+}
+
+// The built help file with its directory saying that the LZX reset table lies in a section of
+// compressed content: chmlib would read it through the very decompression it sets up.
+void HelpParsingTest::refusesResetTableOutsideTheFirstSection() {
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  const QByteArray name(
+      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+      "InstanceData/ResetTable");
+  const qsizetype entry = bytes.indexOf(char(name.size()) + name);
+  QVERIFY(entry > 0);
+  const qsizetype section = entry + 1 + name.size();
+  QCOMPARE(bytes[section], '\0');  // section 0, as built
+  bytes[section] = 4;
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QVERIFY(!LoadHelpBook(path).has_value());
+}
+
+void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
+  QTest::addColumn<QByteArray>("object");  // the uncompressed object whose field is replaced
+  QTest::addColumn<int>("at");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<quint64>("value");
+  QTest::addColumn<bool>("opens");
+  const QByteArray resetTable(
+      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+      "InstanceData/ResetTable");
+  const QByteArray controlData("::DataSpace/Storage/MSCompressed/ControlData");
+  QTest::newRow("frame of 32 KiB as built") << resetTable << 0x20 << 8 << quint64{0x8000} << true;
+  QTest::newRow("frame of 0 bytes") << resetTable << 0x20 << 8 << quint64{0} << false;
+  QTest::newRow("frame of 16 KiB") << resetTable << 0x20 << 8 << quint64{0x4000} << false;
+  QTest::newRow("reset interval 0") << controlData << 0x0C << 4 << quint64{0} << false;
+  QTest::newRow("window 0") << controlData << 0x10 << 4 << quint64{0} << false;
+  QTest::newRow("window of 3 frames") << controlData << 0x10 << 4 << quint64{3} << false;
+  QTest::newRow("reset within half a window")
+      << controlData << 0x10 << 4 << quint64{8} << false;  // interval 2 frames, window 8
+  QTest::newRow("no windows per reset") << controlData << 0x14 << 4 << quint64{0} << false;
+}
+
+// The built help file with one field of its compression headers replaced, found through chmlib
+// in the intact file: chmlib divides by these numbers and sizes its buffers from them.
+void HelpParsingTest::refusesDamagedCompressionHeaders() {
+  QFETCH(QByteArray, object);
+  QFETCH(int, at);
+  QFETCH(int, width);
+  QFETCH(quint64, value);
+  QFETCH(bool, opens);
+  const QByteArray builtPath = QByteArray(SOLVANEX_HELP_FILE);
+  chmFile* intact = chm_open(builtPath.constData());
+  QVERIFY(intact != nullptr);
+  chmUnitInfo unit{};
+  const int resolved = chm_resolve_object(intact, object.constData(), &unit);
+  chm_close(intact);
+  QCOMPARE(resolved, CHM_RESOLVE_SUCCESS);
+  QCOMPARE(unit.space, CHM_UNCOMPRESSED);
+  QFile built(QString::fromLocal8Bit(builtPath));
+  QVERIFY(built.open(QIODevice::ReadOnly));
+  QByteArray bytes = built.readAll();
+  qint64 content = 0;  // where section 0 begins, from the version 3 header
+  for (int i = 7; i >= 0; --i)
+    content = (content << 8) | static_cast<unsigned char>(bytes[0x58 + i]);
+  const qint64 field = content + static_cast<qint64>(unit.start) + at;
+  QVERIFY(field + width <= bytes.size());
+  for (int i = 0; i < width; ++i) bytes[field + i] = static_cast<char>(value >> (8 * i));
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  QCOMPARE(LoadHelpBook(path).has_value(), opens);
 }
 
 QTEST_GUILESS_MAIN(HelpParsingTest)

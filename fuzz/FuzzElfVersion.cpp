@@ -1,0 +1,19 @@
+// libFuzzer target over the ELF version reader (the ".fileversion" section of a module). The
+// same image gives the same version twice, and reading is linear in the image's size.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "fuzz/FuzzSupport.h"
+#include "platform/FileVersion.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view image(reinterpret_cast<const char*>(data), size);
+  std::optional<solvanex::platform::FixedFileVersion> first;
+  {
+    const solvanex::fuzzing::LinearTimeBudget budget(size, 20'000);
+    first = solvanex::platform::ElfFileVersion(image);
+  }
+  SOLVANEX_FUZZ_CHECK(first == solvanex::platform::ElfFileVersion(image));
+  return 0;
+}

@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include "platform/FileTrust.h"
+
+namespace solvanex::platform {
+
+FileTrust CheckFileTrust(const std::string& path, unsigned) {
+  const DWORD attributes =
+      path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return FileTrust::kMissing;
+  }
+  return FileTrust::kTrusted;
+}
+
+FileTrust CheckFileTrust(const std::string& path) {
+  return CheckFileTrust(path, 0);
+}
+
+std::string FileTrustRefusal(FileTrust trust) {
+  switch (trust) {
+    case FileTrust::kWritableByOthers:
+      return "writable by another user";
+    case FileTrust::kForeignOwner:
+      return "owned by another user";
+    default:
+      return {};
+  }
+}
+
+}  // namespace solvanex::platform
