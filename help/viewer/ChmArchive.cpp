@@ -13,17 +13,41 @@ namespace solvanex::help {
 
 namespace {
 
-// Whether the file at path has headers chmlib can be trusted with (see ChmCheck.h). The file is
-// mapped, not read, so that a large help file costs nothing here.
-bool HasSoundHeaders(const QString& path) {
+constexpr char kResetTable[] =
+    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+    "InstanceData/ResetTable";
+
+// Runs check over the bytes of the file at path, mapped rather than read so that a large help
+// file costs nothing here; false when the file cannot be mapped.
+template <typename Check>
+bool CheckMapped(const QString& path, Check check) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return false;
   const uchar* bytes = file.map(0, file.size());
   if (bytes == nullptr) return false;
-  const bool sound = HasSoundChmHeaders(
-      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), file.size()));
+  const bool sound =
+      check(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), file.size()));
   file.unmap(const_cast<uchar*>(bytes));
   return sound;
+}
+
+// How much of the compressed section chmlib may be asked for (see ChmCheck.h): 0 when the file
+// holds no compressed content, nothing when its reset table is damaged.
+std::optional<quint64> CompressedSpan(chmFile* chm, const QString& path) {
+  chmUnitInfo table{};
+  if (chm_resolve_object(chm, kResetTable, &table) != CHM_RESOLVE_SUCCESS) return 0;
+  std::optional<quint64> span;
+  CheckMapped(path, [&](const QByteArray& bytes) {
+    span = SoundCompressedSpan(bytes, table.start);
+    return true;
+  });
+  return span;
+}
+
+// Whether chmlib may be asked for the object: a compressed one must lie within the sound span.
+bool WithinSoundBlocks(const chmUnitInfo& unit, quint64 compressedSpan) {
+  return unit.space != CHM_COMPRESSED ||
+         (unit.start <= compressedSpan && unit.length <= compressedSpan - unit.start);
 }
 
 int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
@@ -50,6 +74,7 @@ bool IsTextObject(const QString& path) {
 }
 
 struct Check {
+  quint64 compressedSpan = 0;
   bool sound = true;
   bool hasSystem = false;
   QByteArray block = QByteArray(64 * 1024, Qt::Uninitialized);
@@ -61,7 +86,8 @@ int CheckObject(chmFile* file, chmUnitInfo* unit, void* context) {
   auto* check = static_cast<Check*>(context);
   const QString path = QString::fromUtf8(unit->path);
   if (path == u"/#SYSTEM") check->hasSystem = true;
-  if (unit->length > static_cast<LONGUINT64>(ChmArchive::kMaxObjectSize)) {
+  if (unit->length > static_cast<LONGUINT64>(ChmArchive::kMaxObjectSize) ||
+      !WithinSoundBlocks(*unit, check->compressedSpan)) {
     check->sound = false;
     return CHM_ENUMERATOR_FAILURE;
   }
@@ -83,8 +109,9 @@ int CheckObject(chmFile* file, chmUnitInfo* unit, void* context) {
 // Whether the whole archive reads back: its system file is there, and every object it lists,
 // system objects included, reads whole. A file cut short or damaged inside is refused here, at
 // opening, rather than shown as empty or garbled pages.
-bool ReadsWhole(chmFile* file) {
+bool ReadsWhole(chmFile* file, quint64 compressedSpan) {
   Check check;
+  check.compressedSpan = compressedSpan;
   const int result = chm_enumerate(file, CHM_ENUMERATE_ALL, &CheckObject, &check);
   return result != 0 && check.sound && check.hasSystem;
 }
@@ -92,14 +119,15 @@ bool ReadsWhole(chmFile* file) {
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
-  if (path.isEmpty() || !HasSoundHeaders(path)) return nullptr;
+  if (path.isEmpty() || !CheckMapped(path, HasSoundChmHeaders)) return nullptr;
   chmFile* file = chm_open(QFile::encodeName(path).constData());
   if (file == nullptr) return nullptr;
-  if (!ReadsWhole(file)) {
+  const std::optional<quint64> compressedSpan = CompressedSpan(file, path);
+  if (!compressedSpan || !ReadsWhole(file, *compressedSpan)) {
     chm_close(file);
     return nullptr;
   }
-  return std::unique_ptr<ChmArchive>(new ChmArchive(file));
+  return std::unique_ptr<ChmArchive>(new ChmArchive(file, *compressedSpan));
 }
 
 ChmArchive::~ChmArchive() {
@@ -111,7 +139,10 @@ std::optional<QByteArray> ChmArchive::Read(const QString& path) const {
   if (name.size() > CHM_MAX_PATHLEN) return {};
   chmUnitInfo unit{};
   if (chm_resolve_object(file_, name.constData(), &unit) != CHM_RESOLVE_SUCCESS) return {};
-  if (unit.length > static_cast<LONGUINT64>(kMaxObjectSize)) return {};
+  if (unit.length > static_cast<LONGUINT64>(kMaxObjectSize) ||
+      !WithinSoundBlocks(unit, compressedSpan_)) {
+    return {};
+  }
   QByteArray data(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
   if (unit.length == 0) return data;
   const LONGINT64 read =

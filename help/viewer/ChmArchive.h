@@ -34,8 +34,11 @@ class ChmArchive {
   static constexpr qint64 kMaxObjectSize = 64 * 1024 * 1024;
 
  private:
-  explicit ChmArchive(chmFile* file) : file_(file) {}
+  ChmArchive(chmFile* file, quint64 compressedSpan)
+      : file_(file), compressedSpan_(compressedSpan) {}
   chmFile* file_;
+  // How much of the compressed section lies in blocks that decompress safely.
+  quint64 compressedSpan_;
 };
 
 // An archive path for a topic written in a link or a project file: a leading '/' added, "\"

@@ -46,11 +46,51 @@ struct Entry {
   quint64 length = 0;
 };
 
+constexpr quint64 kDirectoryOffsetAt = 0x48;  // in "ITSF"
+constexpr quint64 kContentOffsetAt = 0x58;    // in "ITSF" version 3
+
 }  // namespace
 
+std::optional<quint64> ContentOffset(const QByteArray& file) {
+  if (!file.startsWith("ITSF")) return std::nullopt;
+  const std::optional<quint64> version = Number(file, 4, 4);
+  const std::optional<quint64> directory = Number(file, kDirectoryOffsetAt, 8);
+  const std::optional<quint64> directoryLength = Number(file, kDirectoryOffsetAt + 8, 8);
+  if (!version || !directory || !directoryLength) return std::nullopt;
+  if (*version >= 3) return Number(file, kContentOffsetAt, 8);
+  if (*directoryLength > ~quint64{0} - *directory) return std::nullopt;
+  return *directory + *directoryLength;
+}
+
+std::optional<quint64> SoundCompressedSpan(const QByteArray& file, quint64 resetTable) {
+  const std::optional<quint64> content = ContentOffset(file);
+  if (!content || resetTable > ~quint64{0} - *content) return std::nullopt;
+  const quint64 table = *content + resetTable;
+  if (table > static_cast<quint64>(file.size())) return std::nullopt;
+  const std::optional<quint64> blockCount = Number(file, table + 0x04, 4);
+  const std::optional<quint64> entriesAt = Number(file, table + 0x0C, 4);
+  const std::optional<quint64> compressedLength = Number(file, table + 0x18, 8);
+  const std::optional<quint64> blockLength = Number(file, table + 0x20, 8);
+  if (!blockCount || !entriesAt || !compressedLength || blockLength != kLzxFrame) {
+    return std::nullopt;
+  }
+  // chmlib takes block b's compressed bytes from its entry up to the next entry, the last block's
+  // up to the compressed length, and reads them into a buffer of one frame and kLzxSlack bytes.
+  // Entries lie in the file, so a count beyond what the file can hold is refused before the walk.
+  const quint64 last = static_cast<quint32>(*blockCount - 1);  // chmlib's 32-bit arithmetic
+  if (*blockCount > static_cast<quint64>(file.size()) / 8) return std::nullopt;
+  for (quint64 block = 0; block < *blockCount; ++block) {
+    const std::optional<quint64> start = Number(file, table + *entriesAt + block * 8, 8);
+    const std::optional<quint64> end =
+        block < last ? Number(file, table + *entriesAt + block * 8 + 8, 8) : compressedLength;
+    if (!start || !end || *end < *start || *end - *start > kLzxFrame + kLzxSlack) {
+      return std::nullopt;
+    }
+  }
+  return *blockCount * kLzxFrame;
+}
+
 bool HasSoundChmHeaders(const QByteArray& file) {
-  constexpr quint64 kDirectoryOffsetAt = 0x48;  // in "ITSF"
-  constexpr quint64 kContentOffsetAt = 0x58;    // in "ITSF" version 3
   if (!file.startsWith("ITSF")) return false;
   const std::optional<quint64> version = Number(file, 4, 4);
   const std::optional<quint64> directory = Number(file, kDirectoryOffsetAt, 8);
@@ -154,7 +194,7 @@ bool HasSoundChmHeaders(const QByteArray& file) {
   };
   // LZX works in frames of 32 KiB, and its window is a power of two from 32 KiB to 2 MiB,
   // counted in frames by version 2 of the control data.
-  constexpr quint64 kFrame = 0x8000;
+  constexpr quint64 kFrame = kLzxFrame;
   for (const Entry& resetTable : resetTables) {
     if (field(resetTable, 0x20, 8) != kFrame) return false;
   }

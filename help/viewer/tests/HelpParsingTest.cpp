@@ -581,6 +581,13 @@ void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
   QTest::newRow("reset within half a window")
       << controlData << 0x10 << 4 << quint64{8} << false;  // interval 2 frames, window 8
   QTest::newRow("no windows per reset") << controlData << 0x14 << 4 << quint64{0} << false;
+  // chmlib reads a block's compressed bytes, as the reset table bounds them, into a buffer of one
+  // frame and 6 KiB.
+  QTest::newRow("no blocks listed") << resetTable << 0x04 << 4 << quint64{0} << false;
+  QTest::newRow("last block past its buffer")
+      << resetTable << 0x18 << 8 << quint64{0xFFFFFFFF} << false;
+  QTest::newRow("last block ending before it starts")
+      << resetTable << 0x18 << 8 << quint64{0} << false;
 }
 
 // The built help file with one field of its compression headers replaced, found through chmlib
