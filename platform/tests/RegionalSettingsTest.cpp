@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 
+#include "calculator/tests/ParamName.h"
 #include "platform/RegionalSettings.h"
 
 namespace solvanex::platform {
@@ -52,7 +53,8 @@ TEST_P(RegionalSettingsTest, FollowTheLocaleTheEnvironmentNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RegionalSettingsTest,
-                         ::testing::Values("C", "C.UTF-8", "fr_FR.UTF-8"));
+                         ::testing::Values("C", "C.UTF-8", "fr_FR.UTF-8"),
+                         [](const auto& info) { return naming::ParamName(info.param); });
 
 }  // namespace
 }  // namespace solvanex::platform
