@@ -17,10 +17,17 @@ void CaptionButton::paintEvent(QPaintEvent* /*event*/) {
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
   QStyleOptionButton label = option;
   label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  for (const QPalette::ColorGroup group :
-       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    label.palette.setColor(group, QPalette::ButtonText, color_);
+  // The caption's palette is made once per palette of the button, not at every painting.
+  if (palette().cacheKey() != labelPaletteFor_) {
+    labelPaletteFor_ = palette().cacheKey();
+    labelPalette_ = palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      labelPalette_.setColor(group, QPalette::ButtonText, color_);
+    }
   }
+  label.palette = labelPalette_;
+  label.palette.setCurrentColorGroup(option.palette.currentColorGroup());
   painter.drawControl(QStyle::CE_PushButtonLabel, label);
   if (option.state & QStyle::State_HasFocus) {
     QStyleOptionFocusRect focus;

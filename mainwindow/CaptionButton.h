@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QPushButton>
 
 namespace solvanex {
@@ -20,6 +21,8 @@ class CaptionButton : public QPushButton {
 
  private:
   QColor color_;
+  QPalette labelPalette_;       // the button's palette with the caption's colour
+  qint64 labelPaletteFor_ = 0;  // the cache key of the palette it was made from
 };
 
 }  // namespace solvanex
