@@ -6,7 +6,8 @@
 namespace solvanex {
 
 QFont FontToFit(const QFont& font, const QString& text, int width) {
-  if (QFontMetrics(font).horizontalAdvance(text) <= width) return font;
+  // An empty text fits anywhere, even in a control not yet given its size.
+  if (text.isEmpty() || QFontMetrics(font).horizontalAdvance(text) <= width) return font;
   QFont smaller = font;
   int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
   while (pixels > kSmallestFitPixels) {

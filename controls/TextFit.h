@@ -11,8 +11,8 @@ namespace solvanex {
 // No text is shrunk below this character height: smaller is no longer readable.
 inline constexpr int kSmallestFitPixels = 7;
 
-// font itself when text is at most width pixels wide in it; else font at the largest smaller
-// pixel size (down to kSmallestFitPixels) at which it is.
+// font itself when text is empty or at most width pixels wide in it; else font at the largest
+// smaller pixel size (down to kSmallestFitPixels) at which it is.
 QFont FontToFit(const QFont& font, const QString& text, int width);
 
 }  // namespace solvanex

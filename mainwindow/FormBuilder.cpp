@@ -14,6 +14,7 @@
 #include "controls/Colors.h"
 #include "controls/Font.h"
 #include "controls/TextFit.h"
+#include "mainwindow/CaptionButton.h"
 #include "mainwindow/FormTexts.h"
 #include "mainwindow/Hints.h"
 #include "mainwindow/RadioGroup.h"
@@ -95,13 +96,12 @@ QLabel* BuildMemoryIndicator(QWidget* client) {
 QPushButton* BuildButton(QWidget* client, const ButtonLayout& layout, const KeyBinding* binding) {
   const QString caption = binding != nullptr ? Text(binding->caption) : QString();
   const QString hint = binding != nullptr ? Text(binding->hint) : QString();
-  auto* button = new QPushButton(caption, client);
+  auto* button = new CaptionButton(caption, QColor::fromRgb(ToRgb(layout.color)), client);
   button->setObjectName(Text(layout.name));
   button->setGeometry(layout.left, layout.top, layout.width, layout.height);
   // Keys go to the window, never to a button: a click leaves the focus where it was.
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoDefault(false);
-  SetTextColor(button, QPalette::ButtonText, ToRgb(layout.color));
   FitCaption(button);
   Describe(button, caption, hint, layout.tooltip && !hint.isEmpty());
   return button;

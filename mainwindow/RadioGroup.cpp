@@ -29,7 +29,9 @@ TRadioGroup::TRadioGroup(const QStringList& items, int columns, QWidget* parent)
     group_->addButton(button, static_cast<int>(buttons_.size()));
     buttons_.append(button);
   }
-  PlaceButtons();
+  // The items are placed once the group has its bounds (SetBounds, or the resize event when it
+  // is first shown): placing them in the default size would only measure their texts at ever
+  // smaller sizes for nothing.
 }
 
 int TRadioGroup::ItemIndex() const {
@@ -54,7 +56,9 @@ void TRadioGroup::SetBounds(const QRect& bounds) {
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {
   QGroupBox::resizeEvent(event);
-  PlaceButtons();
+  // The resize event that comes when the group is first shown brings the size SetBounds has
+  // already placed the items for.
+  if (size() != placedFor_) PlaceButtons();
 }
 
 int TRadioGroup::NeededWidth(const QRadioButton* button, const QFont& font) const {
@@ -93,6 +97,7 @@ void TRadioGroup::PlaceButtons() {
   // widest item would be cut: then each column gets what its items need and the rest is
   // shared. The items are placed by hand rather than by a layout's size hints, whose margins
   // would cut "International" in a 167-pixel group.
+  placedFor_ = size();
   if (buttons_.isEmpty()) return;
   const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
   const int innerWidth = width() - 2 * kInsetX;

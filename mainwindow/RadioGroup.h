@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 class QRadioButton;
@@ -41,6 +42,7 @@ class TRadioGroup : public QGroupBox {
 
   QButtonGroup* group_;
   QList<QRadioButton*> buttons_;
+  QSize placedFor_;  // the size the items were last placed for
   int columns_;
 };
 

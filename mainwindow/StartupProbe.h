@@ -1,6 +1,7 @@
 // StartupProbe: for the start-up benchmark only. When the environment variable
-// SOLVANEX_REPORT_MAPPED is set, prints "mapped <ns>" on standard output (wall-clock time in
-// nanoseconds since the epoch) once the window is on screen and painted for the first time.
+// SOLVANEX_REPORT_MAPPED is set, prints "mapped <ns> cpu <ns>" on standard output (wall-clock
+// time in nanoseconds since the epoch, then the processor time the process has used) once the
+// window is on screen and painted for the first time.
 // Without the variable it does nothing. Depends on Qt Gui only, so that the benchmark's minimal
 // comparison window can use it too.
 #pragma once

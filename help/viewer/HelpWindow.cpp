@@ -1,20 +1,16 @@
 #include "HelpWindow.h"
 
 #include "HelpBrowser.h"
+#include "PrintModule.h"
 #include "SearchPane.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -27,28 +23,6 @@ constexpr int kTopicRole = Qt::UserRole;
 QString ItemKey(const QUrl& url) {
   return url.path().toLower();
 }
-
-// Qt's own French texts for the time a standard dialog is open, so that the print dialog speaks
-// the language of the help window. Without Qt's translations installed, the dialog stays in
-// English.
-class QtFrenchWhileOpen {
- public:
-  QtFrenchWhileOpen() {
-    installed_ =
-        translator_.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(&translator_);
-  }
-  ~QtFrenchWhileOpen() {
-    if (installed_) QCoreApplication::removeTranslator(&translator_);
-  }
-  QtFrenchWhileOpen(const QtFrenchWhileOpen&) = delete;
-  QtFrenchWhileOpen& operator=(const QtFrenchWhileOpen&) = delete;
-
- private:
-  QTranslator translator_;
-  bool installed_ = false;
-};
 
 }  // namespace
 
@@ -198,16 +172,14 @@ void HelpWindow::OpenSearchResult(const QString& path, const QStringList& words)
 }
 
 void HelpWindow::PrintPage() {
-  QPrinter printer(QPrinter::HighResolution);
-  const QtFrenchWhileOpen french;
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Imprimer la page"));
-  if (dialog.exec() == QDialog::Accepted) PrintTo(printer);
-}
-
-void HelpWindow::PrintTo(QPrinter& printer) const {
-  printer.setDocName(browser_->documentTitle());
-  browser_->document()->print(&printer);
+  // The print support is loaded with its module at the first printing, not with the viewer.
+  if (const PrintEntry print = LoadPrintEntry()) {
+    print(this, browser_->document());
+    return;
+  }
+  QMessageBox::warning(this, windowTitle(),
+                       QStringLiteral("L'impression n'est pas disponible : le module "
+                                      "d'impression hhprint.so n'a pas pu être chargé."));
 }
 
 void HelpWindow::SelectContentsItem(const QUrl& source) {

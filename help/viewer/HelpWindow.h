@@ -11,7 +11,6 @@
 
 #include <optional>
 
-class QPrinter;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -34,10 +33,9 @@ class HelpWindow : public QWidget {
 
   // Opens a page found by the search, with the words marked.
   void OpenSearchResult(const QString& path, const QStringList& words);
-  // Asks for a printer in the print dialog and prints the page shown.
+  // Asks for a printer in the print dialog and prints the page shown, through the printing
+  // module; says so when that module cannot be loaded.
   void PrintPage();
-  // Prints the page shown on the printer.
-  void PrintTo(QPrinter& printer) const;
 
  private:
   // Tree items by the archive path of their page, in lower case.

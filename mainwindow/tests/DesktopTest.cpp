@@ -16,6 +16,7 @@
 #include "FormFixture.h"
 #include "about/FAbout.h"
 #include "controls/AlignEdit.h"
+#include "mainwindow/CaptionButton.h"
 #include "mainwindow/ErrorBox.h"
 #include "mainwindow/QtTranslations.h"
 #include "mainwindow/RadioGroup.h"
@@ -101,9 +102,10 @@ void DesktopTest::mainWindowStaysLightUnderADarkScheme() {
   FormFixture fixture;
   TForm1& form = fixture.Form();
   for (const KeyButton& key : form.Controls().buttons) {
-    const QPalette palette = key.button->palette();
+    const auto* button = dynamic_cast<const CaptionButton*>(key.button);
+    QVERIFY2(button != nullptr, qPrintable(key.button->objectName()));
     const double contrast =
-        Contrast(palette.color(QPalette::ButtonText), palette.color(QPalette::Button));
+        Contrast(button->CaptionColor(), button->palette().color(QPalette::Button));
     QVERIFY2(contrast >= kCaptionContrast,
              qPrintable(key.button->objectName() + QStringLiteral(" %1:1").arg(contrast)));
   }

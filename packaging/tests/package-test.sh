@@ -75,7 +75,8 @@ done
 # Stripped programs and module.
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 module=/usr/lib/$multiarch/solvanex/hhctrl.so
-for binary in /usr/bin/solvanex /usr/bin/solvanex-cli "$module"; do
+for binary in /usr/bin/solvanex /usr/bin/solvanex-cli "$module" \
+  "/usr/lib/$multiarch/solvanex/hhprint.so"; do
   description=$(file "$root$binary")
   [[ $description == *", stripped"* ]] && pass "stripped $binary" ||
     fail "not stripped: $description"

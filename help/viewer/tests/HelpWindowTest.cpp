@@ -2,8 +2,10 @@
 // marked, Back and Forward across results), printing, the tooltips of the trees, the icon, and
 // the index entries landing on their anchors.
 #include "HelpBook.h"
+#include "HelpPrint.h"
 #include "HelpSearch.h"
 #include "HelpWindow.h"
+#include "PrintModule.h"
 #include "SearchPane.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -78,6 +81,7 @@ class HelpWindowTest : public QObject {
   void backAndForwardCrossSearchResults();
   void printsTheShownPage();
   void printKeyOpensThePrintDialog();
+  void withoutThePrintingModulePrintingSaysSo();
   void treeItemsShowTheirWholeTitle();
   void windowHasTheProgramsIcon();
   void indexEntriesLandOnTheirAnchors();
@@ -88,6 +92,8 @@ class HelpWindowTest : public QObject {
 };
 
 void HelpWindowTest::initTestCase() {
+  // Printing linked in: this program has no printing module beside it.
+  SetPrintEntry(&SolvanexHelpPrint);
   book_ = LoadHelpBook(kHelpFile);
   QVERIFY(book_.has_value());
   index_ = HelpSearchIndex::Build(*book_->archive);
@@ -252,7 +258,7 @@ void HelpWindowTest::printsTheShownPage() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath(u"page.pdf"_qs));
-  window.PrintTo(printer);
+  PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document());
   QFile pdf(printer.outputFileName());
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   const QByteArray bytes = pdf.readAll();
@@ -293,6 +299,25 @@ void HelpWindowTest::printKeyOpensThePrintDialog() {
     afterButtons.append(button->text().remove(u'&'));
   }
   QVERIFY2(afterButtons.contains(u"Cancel"_qs), qPrintable(afterButtons.join(u", "_qs)));
+}
+
+void HelpWindowTest::withoutThePrintingModulePrintingSaysSo() {
+  // No entry set and no hhprint.so beside this program: the user is told, nothing is printed.
+  SetPrintEntry(nullptr);
+  HelpWindow window(*book_);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QString text;
+  QTimer::singleShot(100, [&text] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      text = box->text();
+      box->accept();
+    }
+  });
+  QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+  SetPrintEntry(&SolvanexHelpPrint);
+  QVERIFY2(text.contains(u"L'impression n'est pas disponible"_qs), qPrintable(text));
+  QVERIFY2(text.contains(u"hhprint.so"_qs), qPrintable(text));
 }
 
 void HelpWindowTest::treeItemsShowTheirWholeTitle() {

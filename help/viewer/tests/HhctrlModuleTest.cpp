@@ -100,6 +100,7 @@ class HhctrlModuleTest : public QObject {
   void keys_data();
   void keys();
   void closeAllDeletesEveryWindow();
+  void printKeyLoadsThePrintingModule();
   void unopenableFileTellsUserAndReturnsNull_data();
   void unopenableFileTellsUserAndReturnsNull();
   void otherCommandsDoNothing_data();
@@ -323,6 +324,30 @@ void HhctrlModuleTest::closeAllDeletesEveryWindow() {
   QVERIFY(other.isNull());
   QVERIFY(HelpWindows().isEmpty());
   QCOMPARE(htmlHelpA_(nullptr, nullptr, HH_CLOSE_ALL, 0), nullptr);  // nothing left: harmless
+}
+
+void HhctrlModuleTest::printKeyLoadsThePrintingModule() {
+  // The print support is no part of loading the viewer: it comes with hhprint.so, found beside
+  // the viewer at the first printing.
+  const auto loaded = [](const char* name) {
+    return dlopen(name, RTLD_NOW | RTLD_NOLOAD) != nullptr;
+  };
+  QVERIFY(!loaded("libQt6PrintSupport.so.6"));
+  QWidget* window = Display(kHelpFile);
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QString dialogClass;
+  QString title;
+  QTimer::singleShot(100, [&dialogClass, &title] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+      title = dialog->windowTitle();
+      dialog->close();
+    }
+  });
+  QTest::keyClick(Browser(window), Qt::Key_P, Qt::ControlModifier);
+  QCOMPARE(dialogClass, u"QPrintDialog"_qs);
+  QCOMPARE(title, u"Imprimer la page"_qs);
+  QVERIFY(loaded("libQt6PrintSupport.so.6"));
 }
 
 void HhctrlModuleTest::unopenableFileTellsUserAndReturnsNull_data() {
