@@ -38,6 +38,7 @@ unset WAYLAND_DISPLAY
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvanex 1\.0$' | head -n 1)
 [[ -n $window ]] || { echo "the window did not appear" >&2; exit 1; }
+xdotool mousemove --window "$window" 240 50  # the pointer on the window itself, which has a hint of its own
 sleep 0.5  # the first paint
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"
