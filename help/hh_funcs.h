@@ -11,8 +11,8 @@
 // there is a leftover of a run that ended early: it is removed and the creation tried once more.
 // Anything else there - a link planted by someone else, a directory, another account's file - is
 // neither followed, truncated nor removed: the program directory then counts as not writable and
-// the temporary directory is used. The diagnostics file is written only when it is the user's own regular file, never
-// through a link; it is created readable by the user only.
+// the temporary directory is used. The diagnostics file is written only when it is the user's own
+// regular file, never through a link; it is created readable by the user only.
 #pragma once
 
 #include <cstdint>
