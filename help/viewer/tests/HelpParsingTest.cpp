@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 #include <chm_lib.h>
 
 using namespace solvanex::help;
@@ -52,6 +54,34 @@ qsizetype ItemCount(const std::vector<SitemapEntry>& entries) {
     for (const SitemapEntry& entry : *list) pending.push_back(&entry.children);
   }
   return count;
+}
+
+// The help file this build made, as bytes to damage.
+QByteArray BuiltHelpFile() {
+  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
+  return built.open(QIODevice::ReadOnly) ? built.readAll() : QByteArray();
+}
+
+// The little-endian number of width bytes at `at`, and its replacement.
+qint64 Number(const QByteArray& bytes, qsizetype at, int width) {
+  qint64 value = 0;
+  for (int i = width - 1; i >= 0; --i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+void SetNumber(QByteArray& bytes, qsizetype at, int width, quint64 value) {
+  for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+// Whether the viewer opens bytes saved as a help file; nothing when they cannot be saved.
+std::optional<bool> OpensAsHelpFile(const QByteArray& bytes) {
+  QTemporaryDir dir;
+  if (!dir.isValid()) return std::nullopt;
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return std::nullopt;
+  file.close();
+  return LoadHelpBook(path).has_value();
 }
 
 }  // namespace
@@ -452,14 +482,9 @@ void HelpParsingTest::refusesFilesThatAreNoHelpFile_data() {
 
 void HelpParsingTest::refusesFilesThatAreNoHelpFile() {
   QFETCH(QByteArray, contents);
+  QCOMPARE(OpensAsHelpFile(contents), std::optional<bool>(false));
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("Faux.chm"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-  file.close();
-  QVERIFY(!LoadHelpBook(path).has_value());
   QVERIFY(!LoadHelpBook(dir.filePath(QStringLiteral("Absent.chm"))).has_value());
 }
 
@@ -484,30 +509,18 @@ void HelpParsingTest::refusesListingChainsThatDoNotEnd_data() {
 void HelpParsingTest::refusesListingChainsThatDoNotEnd() {
   QFETCH(int, link);
   QFETCH(bool, opens);
-  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
-  QVERIFY(built.open(QIODevice::ReadOnly));
-  QByteArray bytes = built.readAll();
-  const auto number = [&bytes](qsizetype at, int width) {
-    qint64 value = 0;
-    for (int i = width - 1; i >= 0; --i)
-      value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-  };
-  const qint64 directory = number(0x48, 8);
-  const qint64 first = number(directory + 0x20, 4);
-  const qint64 chunk = directory + number(directory + 8, 4) + first * number(directory + 0x10, 4);
+  QByteArray bytes = BuiltHelpFile();
+  QVERIFY(bytes.startsWith("ITSF"));
+  const qint64 directory = Number(bytes, 0x48, 8);
+  const qint64 first = Number(bytes, directory + 0x20, 4);
+  const qint64 chunk =
+      directory + Number(bytes, directory + 8, 4) + first * Number(bytes, directory + 0x10, 4);
   QCOMPARE(bytes.mid(chunk, 4), QByteArray("PMGL"));
-  QCOMPARE(number(chunk + 0x10, 4), qint64{0xFFFFFFFF});  // the built file has one listing chunk
+  // The built file has one listing chunk.
+  QCOMPARE(Number(bytes, chunk + 0x10, 4), qint64{0xFFFFFFFF});
   const quint32 value = link == -2 ? static_cast<quint32>(first) : static_cast<quint32>(link);
-  for (int i = 0; i < 4; ++i) bytes[chunk + 0x10 + i] = static_cast<char>(value >> (8 * i));
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  file.close();
-  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+  SetNumber(bytes, chunk + 0x10, 4, value);
+  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
 }
 
 // The built help file with the directory chunk size of its "ITSP" header replaced: help
@@ -515,35 +528,21 @@ void HelpParsingTest::refusesListingChainsThatDoNotEnd() {
 void HelpParsingTest::refusesOversizedDirectoryChunks() {
   QFETCH(quint32, chunkSize);
   QFETCH(bool, opens);
-  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
-  QVERIFY(built.open(QIODevice::ReadOnly));
-  QByteArray bytes = built.readAll();
-  QVERIFY(bytes.startsWith("ITSF") && bytes.size() > 0x50);
-  qsizetype directory = 0;
-  for (int i = 7; i >= 0; --i) {
-    directory = (directory << 8) | static_cast<unsigned char>(bytes[0x48 + i]);
-  }
+  QByteArray bytes = BuiltHelpFile();
+  QVERIFY(bytes.startsWith("ITSF"));
+  QVERIFY(bytes.size() > 0x50);
+  const qint64 directory = Number(bytes, 0x48, 8);
   QVERIFY(directory + 0x14 <= bytes.size() && bytes.mid(directory, 4) == "ITSP");
-  if (chunkSize != 0) {
-    const quint32 value = chunkSize == 0xFFFFFFFF ? 0 : chunkSize;
-    for (int i = 0; i < 4; ++i) bytes[directory + 0x10 + i] = static_cast<char>(value >> (8 * i));
-  }
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  file.close();
-  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+  if (chunkSize != 0)
+    SetNumber(bytes, directory + 0x10, 4, chunkSize == 0xFFFFFFFF ? 0 : chunkSize);
+  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
 }
 
 // The built help file with its directory saying that the LZX reset table lies in a section of
 // compressed content: chmlib would read it through the very decompression it sets up.
 void HelpParsingTest::refusesResetTableOutsideTheFirstSection() {
-  QFile built(QStringLiteral(SOLVANEX_HELP_FILE));
-  QVERIFY(built.open(QIODevice::ReadOnly));
-  QByteArray bytes = built.readAll();
+  QByteArray bytes = BuiltHelpFile();
+  QVERIFY(bytes.startsWith("ITSF"));
   const QByteArray name(
       "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
       "InstanceData/ResetTable");
@@ -552,14 +551,7 @@ void HelpParsingTest::refusesResetTableOutsideTheFirstSection() {
   const qsizetype section = entry + 1 + name.size();
   QCOMPARE(bytes[section], '\0');  // section 0, as built
   bytes[section] = 4;
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  file.close();
-  QVERIFY(!LoadHelpBook(path).has_value());
+  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(false));
 }
 
 void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
@@ -606,23 +598,13 @@ void HelpParsingTest::refusesDamagedCompressionHeaders() {
   chm_close(intact);
   QCOMPARE(resolved, CHM_RESOLVE_SUCCESS);
   QCOMPARE(unit.space, CHM_UNCOMPRESSED);
-  QFile built(QString::fromLocal8Bit(builtPath));
-  QVERIFY(built.open(QIODevice::ReadOnly));
-  QByteArray bytes = built.readAll();
-  qint64 content = 0;  // where section 0 begins, from the version 3 header
-  for (int i = 7; i >= 0; --i)
-    content = (content << 8) | static_cast<unsigned char>(bytes[0x58 + i]);
+  QByteArray bytes = BuiltHelpFile();
+  QVERIFY(bytes.size() > 0x60);
+  const qint64 content = Number(bytes, 0x58, 8);  // where section 0 begins (version 3 header)
   const qint64 field = content + static_cast<qint64>(unit.start) + at;
   QVERIFY(field + width <= bytes.size());
-  for (int i = 0; i < width; ++i) bytes[field + i] = static_cast<char>(value >> (8 * i));
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  file.close();
-  QCOMPARE(LoadHelpBook(path).has_value(), opens);
+  SetNumber(bytes, field, width, value);
+  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
 }
 
 QTEST_GUILESS_MAIN(HelpParsingTest)
