@@ -17,15 +17,4 @@ FileTrust CheckFileTrust(const std::string& path) {
   return CheckFileTrust(path, 0);
 }
 
-std::string FileTrustRefusal(FileTrust trust) {
-  switch (trust) {
-    case FileTrust::kWritableByOthers:
-      return "writable by another user";
-    case FileTrust::kForeignOwner:
-      return "owned by another user";
-    default:
-      return {};
-  }
-}
-
 }  // namespace solvanex::platform
