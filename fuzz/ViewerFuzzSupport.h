@@ -21,21 +21,10 @@ struct FlatEntry {
 
 inline std::vector<FlatEntry> Flatten(const std::vector<help::SitemapEntry>& entries) {
   std::vector<FlatEntry> flat;
-  struct Position {
-    const std::vector<help::SitemapEntry>* list;
-    std::size_t next;
-  };
-  std::vector<Position> path{{&entries, 0}};
-  while (!path.empty()) {
-    Position& position = path.back();
-    if (position.next == position.list->size()) {
-      path.pop_back();
-      continue;
-    }
-    const help::SitemapEntry& entry = (*position.list)[position.next++];
-    flat.push_back({static_cast<int>(path.size()), entry.name, entry.local});
-    if (!entry.children.empty()) path.push_back({&entry.children, 0});
-  }
+  help::WalkSitemap(entries, [&flat](const help::SitemapEntry& entry, int depth) {
+    flat.push_back({depth, entry.name, entry.local});
+    return false;
+  });
   return flat;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace solvanex::help {
@@ -30,5 +31,26 @@ QString FirstTopic(const std::vector<SitemapEntry>& entries);
 
 // The number of levels of the tree (0 for an empty one), counted without recursion.
 int SitemapDepth(const std::vector<SitemapEntry>& entries);
+
+// Calls visit(entry, depth) on every entry in reading order, depth 1 for the top level, until
+// visit returns true. The pending lists live on the heap, so depth costs no stack.
+template <typename Visit>
+void WalkSitemap(const std::vector<SitemapEntry>& entries, Visit visit) {
+  struct Position {
+    const std::vector<SitemapEntry>* list;
+    std::size_t next;
+  };
+  std::vector<Position> path{{&entries, 0}};
+  while (!path.empty()) {
+    Position& position = path.back();
+    if (position.next == position.list->size()) {
+      path.pop_back();
+      continue;
+    }
+    const SitemapEntry& entry = (*position.list)[position.next++];
+    if (visit(entry, static_cast<int>(path.size()))) return;
+    if (!entry.children.empty()) path.push_back({&entry.children, 0});
+  }
+}
 
 }  // namespace solvanex::help
