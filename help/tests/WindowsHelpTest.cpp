@@ -16,6 +16,7 @@
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
+#include "WindowsKernelVersion.h"
 #include "help/FileVersions.h"
 #include "help/ProductNames.h"
 #include "help/hh.h"
@@ -29,6 +30,7 @@ namespace solvanex::help {
 namespace {
 
 namespace fs = std::filesystem;
+using ::solvanex::testing::KernelVersion;
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -121,16 +123,6 @@ std::vector<std::string> FileLines(const std::string& path) {
     at = end + 2;
   }
   return lines;
-}
-
-OSVERSIONINFOW KernelVersion() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
-  const auto get = reinterpret_cast<RtlGetVersion>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
-  if (get != nullptr) get(&info);
-  return info;
 }
 
 std::string LocaleInfo(LCTYPE type) {

@@ -122,22 +122,13 @@ QTreeWidget* HelpWindow::BuildTree(const std::vector<SitemapEntry>& entries,
 
 void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
                           const std::vector<SitemapEntry>& entries, PageItems* pages) {
-  // Depth first in reading order with the pending lists on the heap: a tree from a help file
-  // costs no stack however deep it is.
-  struct Pending {
-    QTreeWidgetItem* parent;
-    const std::vector<SitemapEntry>* list;
-    std::size_t next;
-  };
-  std::vector<Pending> path{{parent, &entries, 0}};
-  while (!path.empty()) {
-    Pending& pending = path.back();
-    if (pending.next == pending.list->size()) {
-      path.pop_back();
-      continue;
-    }
-    const SitemapEntry& entry = (*pending.list)[pending.next++];
-    auto* item = pending.parent ? new QTreeWidgetItem(pending.parent) : new QTreeWidgetItem(tree);
+  // Reading order, without recursion however deep the tree from the help file is; an entry's
+  // parent is the last item made one level up.
+  std::vector<QTreeWidgetItem*> lastAtLevel;
+  WalkSitemap(entries, [&](const SitemapEntry& entry, int depth) {
+    lastAtLevel.resize(static_cast<std::size_t>(depth - 1));
+    QTreeWidgetItem* above = lastAtLevel.empty() ? parent : lastAtLevel.back();
+    auto* item = above ? new QTreeWidgetItem(above) : new QTreeWidgetItem(tree);
     item->setText(0, entry.name);
     // The whole title, for those the pane is too narrow to show.
     item->setToolTip(0, entry.name);
@@ -147,8 +138,9 @@ void HelpWindow::AddItems(QTreeWidget* tree, QTreeWidgetItem* parent,
       const QString key = ItemKey(TopicUrl(entry.local));
       if (!pages->contains(key)) pages->insert(key, item);
     }
-    if (!entry.children.empty()) path.push_back({item, &entry.children, 0});
-  }
+    lastAtLevel.push_back(item);
+    return false;
+  });
 }
 
 void HelpWindow::OpenItem(QTreeWidgetItem* item) {

@@ -12,6 +12,7 @@
 
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
+#include "WindowsKernelVersion.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/Files.h"
 #include "platform/MemoryStatus.h"
@@ -24,6 +25,7 @@ namespace solvanex::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using ::solvanex::testing::KernelVersion;
 
 // --- Loading: a library's own dependencies are looked for beside it and in the system
 // directory, never in the current directory.
@@ -334,17 +336,6 @@ TEST(WindowsSystemInfo, ProgramSystemAndTemporaryDirectoriesInWindowsForm) {
     EXPECT_TRUE(DirectoryExists(directory)) << directory;
   }
   EXPECT_TRUE(FileExists(JoinPath(SystemDirectory(), "kernel32.dll")));
-}
-
-// The version the system has, as the kernel itself reports it whatever the program's manifest.
-OSVERSIONINFOW KernelVersion() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
-  const auto get = reinterpret_cast<RtlGetVersion>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
-  if (get != nullptr) get(&info);
-  return info;
 }
 
 TEST(WindowsSystemInfo, VersionIsTheSystemsOwnThanksToTheManifest) {

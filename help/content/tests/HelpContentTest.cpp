@@ -35,6 +35,16 @@ bool Contains(const std::string& text, std::string_view part) {
   return text.find(part) != std::string::npos;
 }
 
+// The paths of every topic that a contents tree lists, at any depth.
+std::set<QString> ContentsPaths(const std::vector<help::SitemapEntry>& contents) {
+  std::set<QString> paths;
+  help::WalkSitemap(contents, [&paths](const help::SitemapEntry& entry, int) {
+    paths.insert(help::TopicUrl(entry.local).path());
+    return false;
+  });
+  return paths;
+}
+
 TEST(HtmlText, EscapesMarkupCharactersOnly) {
   const struct {
     std::string_view text;
@@ -326,15 +336,7 @@ TEST_F(BuiltHelpFile, OpensOnTheContentsPage) {
 }
 
 TEST_F(BuiltHelpFile, HoldsOnePagePerFormulaListedInTheContents) {
-  std::set<QString> contents;
-  std::vector<const help::SitemapEntry*> pending;
-  for (const auto& entry : book_->contents) pending.push_back(&entry);
-  while (!pending.empty()) {
-    const help::SitemapEntry* entry = pending.back();
-    pending.pop_back();
-    contents.insert(help::TopicUrl(entry->local).path());
-    for (const auto& child : entry->children) pending.push_back(&child);
-  }
+  const std::set<QString> contents = ContentsPaths(book_->contents);
   for (const FormulaRow& row : FormulaTable()) {
     const QString path = QString::fromStdString("/" + FormulaPageName(row.letter));
     const std::string page = Page(path);
@@ -349,15 +351,7 @@ TEST_F(BuiltHelpFile, HoldsOnePagePerFormulaListedInTheContents) {
 // Each conversion and each one-value function has a page of its own, listed in the contents,
 // with the factor or expression as the program applies it and a keyed example.
 TEST_F(BuiltHelpFile, HoldsOnePagePerConversionAndFunction) {
-  std::set<QString> contents;
-  std::vector<const help::SitemapEntry*> pending;
-  for (const auto& entry : book_->contents) pending.push_back(&entry);
-  while (!pending.empty()) {
-    const help::SitemapEntry* entry = pending.back();
-    pending.pop_back();
-    contents.insert(help::TopicUrl(entry->local).path());
-    for (const auto& child : entry->children) pending.push_back(&child);
-  }
+  const std::set<QString> contents = ContentsPaths(book_->contents);
   std::set<std::string> names;
   for (const ConversionRow& row : ConversionTable()) {
     const QString path = QString::fromStdString("/" + ConversionPageName(row));
