@@ -5,11 +5,15 @@
 
 namespace solvanex {
 
+int PixelSizeOf(const QFont& font) {
+  return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
 QFont FontToFit(const QFont& font, const QString& text, int width) {
   // An empty text fits anywhere, even in a control not yet given its size.
   if (text.isEmpty() || QFontMetrics(font).horizontalAdvance(text) <= width) return font;
   QFont smaller = font;
-  int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  int pixels = PixelSizeOf(font);
   while (pixels > kSmallestFitPixels) {
     smaller.setPixelSize(--pixels);
     if (QFontMetrics(smaller).horizontalAdvance(text) <= width) break;

@@ -11,6 +11,9 @@ namespace solvanex {
 // No text is shrunk below this character height: smaller is no longer readable.
 inline constexpr int kSmallestFitPixels = 7;
 
+// The font's character height in pixels, whether it was given in pixels or in points.
+int PixelSizeOf(const QFont& font);
+
 // font itself when text is empty or at most width pixels wide in it; else font at the largest
 // smaller pixel size (down to kSmallestFitPixels) at which it is.
 QFont FontToFit(const QFont& font, const QString& text, int width);

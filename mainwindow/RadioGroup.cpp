@@ -1,7 +1,6 @@
 #include "mainwindow/RadioGroup.h"
 
 #include <QButtonGroup>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
@@ -82,7 +81,7 @@ QFont TRadioGroup::ItemFont(int innerWidth) const {
   // take the largest smaller size at which they do, so that none is cut by the frame or runs
   // into its neighbour's circle.
   QFont font = this->font();
-  int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  int pixels = PixelSizeOf(font);
   for (;;) {
     const QList<int> needed = NeededWidths(font);
     if (std::accumulate(needed.begin(), needed.end(), 0) <= innerWidth) break;
