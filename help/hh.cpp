@@ -26,23 +26,43 @@ const HtmlHelpEntry& HtmlHelpA = loadedHtmlHelpA;
 const HtmlHelpWideEntry& HtmlHelpW = loadedHtmlHelpW;
 const HtmlHelpEntry& HtmlHelp = loadedHtmlHelp;
 
-std::string HelpLibraryRefusal(const std::string& registryFile) {
+namespace {
+
+// The registered path of the help library, read once, and why it is refused when it is: the
+// registry file (where one stands for the system's registry) and the library it names must both
+// be trustworthy.
+struct Registration {
+  std::optional<std::string> path;
+  std::string refusal;
+};
+
+Registration ReadRegistration(const std::string& registryFile) {
   // The registry file matters only where it stands for the system's registry.
   const std::string file = registryFile.empty() ? platform::SystemRegistryFile() : registryFile;
-  std::string refusal = platform::FileTrustRefusal(platform::CheckFileTrust(file));
-  if (!file.empty() && !refusal.empty()) return file + " (" + refusal + ")";
-  const std::optional<std::string> path =
-      platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile);
-  if (!path || path->empty()) return {};
-  refusal = platform::FileTrustRefusal(platform::CheckFileTrust(*path));
-  return refusal.empty() ? std::string() : *path + " (" + refusal + ")";
+  const std::string fileRefusal = platform::FileTrustRefusal(platform::CheckFileTrust(file));
+  if (!file.empty() && !fileRefusal.empty()) return {std::nullopt, file + " (" + fileRefusal + ")"};
+  Registration registration{platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile),
+                            {}};
+  const std::optional<std::string>& path = registration.path;
+  if (path && !path->empty()) {
+    const std::string refusal = platform::FileTrustRefusal(platform::CheckFileTrust(*path));
+    if (!refusal.empty()) registration.refusal = *path + " (" + refusal + ")";
+  }
+  return registration;
+}
+
+}  // namespace
+
+std::string HelpLibraryRefusal(const std::string& registryFile) {
+  return ReadRegistration(registryFile).refusal;
 }
 
 std::string LocateHelpLibrary(const std::string& registryFile) {
-  if (!HelpLibraryRefusal(registryFile).empty()) return {};
-  const std::optional<std::string> path =
-      platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile);
-  if (!path || (!path->empty() && !platform::FileExists(*path))) return {};
+  const Registration registration = ReadRegistration(registryFile);
+  const std::optional<std::string>& path = registration.path;
+  if (!registration.refusal.empty() || !path || (!path->empty() && !platform::FileExists(*path))) {
+    return {};
+  }
   return *path;
 }
 
