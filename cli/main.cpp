@@ -104,8 +104,7 @@ int main(int argc, char** argv) {
       return Finish(0);
     }
     if (arg == "--version") {
-      std::cout << "solvanex-cli " << solvanex::kVersionMajor << '.' << solvanex::kVersionMinor
-                << '.' << solvanex::kVersionPatch << '\n';
+      std::cout << "solvanex-cli " << solvanex::kReleaseVersion << '\n';
       return Finish(0);
     }
     if (arg.starts_with("--separator=")) {

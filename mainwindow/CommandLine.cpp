@@ -24,7 +24,7 @@ void WriteUsage(std::ostream& out) {
 }
 
 void WriteVersion(std::ostream& out) {
-  out << "Solvanex " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionPatch << '\n'
+  out << "Solvanex " << kReleaseVersion << '\n'
       << "Copyright (c) 2026 The Solvanex developers\n"
          "Logiciel libre sous licence MIT, sans aucune garantie.\n";
 }
