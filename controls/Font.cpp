@@ -56,11 +56,14 @@ void TFont::Assign(const TFont& other) {
 QFont TFont::ToQFont() const {
   QFont font;
   // Qt takes the first installed family of the list; the ones after the asked-for name are the
-  // nearest look-alikes of the Windows dialog fonts found on other systems.
-  font.setFamilies({name_, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+  // nearest look-alikes of the Windows dialog fonts found on other systems, the narrow
+  // Helvetica-like faces first. "Arial" comes after them: where it is not installed, fontconfig
+  // may answer it with a wide sans-serif, in which "Retour arrière" would not fit its 94-pixel
+  // button. The window's controls and its display line share this list, and so one loaded font.
+  font.setFamilies({name_, QStringLiteral("Microsoft Sans Serif"),
                     QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
-                    QStringLiteral("DejaVu Sans")});
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
   font.setBold(bold_);
   font.setItalic(italic_);

@@ -9,6 +9,7 @@
 #include "help/HelpLifecycle.h"
 #include "help/hh.h"
 #include "mainwindow/CommandLine.h"
+#include "mainwindow/FormFont.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramServices.h"
 #include "mainwindow/QtTranslations.h"
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
     // running window.
     QGuiApplication::setDesktopFileName(QStringLiteral("solvanex"));
     InstallFrenchQtTranslations(application);
+    // The program's dialogs, its error boxes included, speak in the window's classic dialog font.
+    // Set before the window is built, it is also the font the display line's text editor starts
+    // in, so start-up loads no other face.
+    QApplication::setFont(FormFont());
     UseToolkitBeep();
 
     HtmlHelpAccess helpViewer;

@@ -5,6 +5,7 @@
 #include "SearchPane.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSplitter>
@@ -34,6 +35,9 @@ HelpWindow::HelpWindow(HelpBook book)
   setWindowIcon(QIcon(QStringLiteral(":/hhctrl/solvanex.svg")));
   // The program quits when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
+  // Help is read at length: it takes the desktop's own text font, not the small classic dialog
+  // font the program gives its other windows.
+  setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   resize(860, 620);
 
   browser_->setObjectName(QStringLiteral("HelpBrowser"));

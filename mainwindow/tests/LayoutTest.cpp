@@ -250,6 +250,8 @@ void LayoutTest::displayLine() {
     QCOMPARE(font->Height(), -11);
   }
   QCOMPARE(display->FontOnFocus()->Color(), clWindowText);
+  // The display line's text is drawn in the very face and size of the window's captions.
+  QCOMPARE(display->font(), fixture_->Form().font());
   // The start-up CE has painted the unfocused font black, as every CE does.
   QCOMPARE(display->FontOnNoFocus()->Color(), std::uint32_t{0});
   QCOMPARE(HintOf(display), QStringLiteral("Affichage du résultat des fonctions calculatrice."));

@@ -2,6 +2,7 @@
 // marked, Back and Forward across results), printing, the tooltips of the trees, the icon, and
 // the index entries landing on their anchors.
 #include "HelpBook.h"
+#include "HelpBrowser.h"
 #include "HelpPrint.h"
 #include "HelpSearch.h"
 #include "HelpWindow.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -84,6 +86,7 @@ class HelpWindowTest : public QObject {
   void withoutThePrintingModulePrintingSaysSo();
   void treeItemsShowTheirWholeTitle();
   void windowHasTheProgramsIcon();
+  void pagesKeepTheDesktopsFont();
   void indexEntriesLandOnTheirAnchors();
 
  private:
@@ -341,6 +344,19 @@ void HelpWindowTest::windowHasTheProgramsIcon() {
   const QImage shown = window.windowIcon().pixmap(32, 32).toImage();
   QVERIFY(!shown.isNull());
   QCOMPARE(shown, program.pixmap(32, 32).toImage());
+}
+
+void HelpWindowTest::pagesKeepTheDesktopsFont() {
+  // The program sets its small dialog font for the whole application; help stays readable.
+  const QFont before = QApplication::font();
+  QFont small = before;
+  small.setPixelSize(7);
+  QApplication::setFont(small);
+  HelpWindow window(*book_);
+  QApplication::setFont(before);
+  const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  QCOMPARE(window.font(), desktop);
+  QCOMPARE(window.findChild<HelpBrowser*>(u"HelpBrowser"_qs)->font(), desktop);
 }
 
 void HelpWindowTest::indexEntriesLandOnTheirAnchors() {
