@@ -65,6 +65,12 @@ QFont TFont::ToQFont() const {
                     QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"),
                     QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
+  // Set as the classic desktop sets dialog text: hinted to the pixel grid, each glyph at its
+  // advance, without kerning or ligatures. Text in such a font also needs no shaping engine, and
+  // each glyph is drawn once rather than once per fraction of a pixel it may start at.
+  font.setHintingPreference(QFont::PreferFullHinting);
+  font.setKerning(false);
+  font.setStyleStrategy(QFont::PreferNoShaping);
   font.setBold(bold_);
   font.setItalic(italic_);
   font.setUnderline(underline_);
