@@ -1,13 +1,13 @@
 #include "about/FAbout.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QSvgRenderer>
 
 #include "about/MemoryLines.h"
 #include "controls/ClassicPalette.h"
@@ -35,9 +35,13 @@ void ShowFitted(QLabel* label, const QString& text, const QFont& designed) {
 QPixmap Banner() {
   QPixmap banner(298, 81);
   banner.fill(ToQColor(clBtnFace));
-  QSvgRenderer renderer(QStringLiteral(":/solvanex/about/Banner.svg"));
+  // Drawn by Qt's SVG image plugin, which is loaded when the box first opens rather than linked
+  // into the program for every start.
+  QImageReader reader(QStringLiteral(":/solvanex/about/Banner.svg"));
+  reader.setScaledSize(banner.size());
+  const QImage artwork = reader.read();
   QPainter painter(&banner);
-  renderer.render(&painter);
+  painter.drawImage(0, 0, artwork);
   return banner;
 }
 
