@@ -10,7 +10,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
