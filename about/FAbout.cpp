@@ -27,8 +27,7 @@ constexpr int kTextRight = TFAbout::kClientWidth - 4;
 
 void ShowFitted(QLabel* label, const QString& text, const QFont& designed) {
   label->setText(text);
-  const QFont fitted = FontToFit(designed, text, kTextRight - label->x());
-  if (fitted != label->font()) label->setFont(fitted);
+  FitWidgetFont(label, designed, text, kTextRight - label->x());
   label->adjustSize();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QWidget>
 
 namespace solvanex {
 
@@ -19,6 +20,11 @@ QFont FontToFit(const QFont& font, const QString& text, int width) {
     if (QFontMetrics(smaller).horizontalAdvance(text) <= width) break;
   }
   return smaller;
+}
+
+void FitWidgetFont(QWidget* widget, const QFont& designed, const QString& text, int width) {
+  const QFont fitted = FontToFit(designed, text, width);
+  if (fitted != widget->font()) widget->setFont(fitted);
 }
 
 }  // namespace solvanex

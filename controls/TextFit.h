@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace solvanex {
 
 // No text is shrunk below this character height: smaller is no longer readable.
@@ -17,5 +19,8 @@ int PixelSizeOf(const QFont& font);
 // font itself when text is empty or at most width pixels wide in it; else font at the largest
 // smaller pixel size (down to kSmallestFitPixels) at which it is.
 QFont FontToFit(const QFont& font, const QString& text, int width);
+
+// Gives widget the font FontToFit chooses for text from designed, unless it has that font already.
+void FitWidgetFont(QWidget* widget, const QFont& designed, const QString& text, int width);
 
 }  // namespace solvanex

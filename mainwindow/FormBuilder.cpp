@@ -56,8 +56,7 @@ void FitCaption(QPushButton* button) {
   option.text = button->text();
   const int room =
       button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-  const QFont fitted = FontToFit(button->font(), button->text(), room);
-  if (fitted != button->font()) button->setFont(fitted);
+  FitWidgetFont(button, button->font(), button->text(), room);
 }
 
 TAlignEdit* BuildDisplay(QWidget* client) {

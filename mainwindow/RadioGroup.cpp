@@ -76,15 +76,15 @@ QList<int> TRadioGroup::NeededWidths(const QFont& font) const {
   return needed;
 }
 
-QFont TRadioGroup::ItemFont(int innerWidth) const {
+QFont TRadioGroup::ItemFont(int innerWidth, QList<int>* needed) const {
   // The group's own font, unless the items side by side would not fit in it: then all items
   // take the largest smaller size at which they do, so that none is cut by the frame or runs
   // into its neighbour's circle.
   QFont font = this->font();
   int pixels = PixelSizeOf(font);
   for (;;) {
-    const QList<int> needed = NeededWidths(font);
-    if (std::accumulate(needed.begin(), needed.end(), 0) <= innerWidth) break;
+    *needed = NeededWidths(font);
+    if (std::accumulate(needed->begin(), needed->end(), 0) <= innerWidth) break;
     if (pixels <= kSmallestFitPixels) break;
     font.setPixelSize(--pixels);
   }
@@ -101,11 +101,11 @@ void TRadioGroup::PlaceButtons() {
   const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
   const int innerWidth = width() - 2 * kInsetX;
   const int innerHeight = height() - 2 * kInsetY;
-  const QFont itemFont = ItemFont(innerWidth);
+  QList<int> needed;
+  const QFont itemFont = ItemFont(innerWidth, &needed);
   for (QRadioButton* button : buttons_) {
     if (button->font() != itemFont) button->setFont(itemFont);
   }
-  const QList<int> needed = NeededWidths(itemFont);
   const int equal = innerWidth / columns_;
   QList<int> widths(columns_, equal);
   if (std::any_of(needed.begin(), needed.end(), [equal](int n) { return n > equal; })) {

@@ -37,8 +37,9 @@ class TRadioGroup : public QGroupBox {
   int NeededWidth(const QRadioButton* button, const QFont& font) const;
   // The widest item of each column in font.
   QList<int> NeededWidths(const QFont& font) const;
-  // The font the items are drawn in for a group innerWidth pixels wide inside its frame.
-  QFont ItemFont(int innerWidth) const;
+  // The font the items are drawn in for a group innerWidth pixels wide inside its frame, with
+  // the width each column needs in it.
+  QFont ItemFont(int innerWidth, QList<int>* needed) const;
 
   QButtonGroup* group_;
   QList<QRadioButton*> buttons_;

@@ -42,8 +42,7 @@ void TStatusBar::FitPanel(QLabel* panel) {
   // Each text is shown whole: in a face wider than the one the panels were sized for, a long
   // hint is drawn smaller. The bar's own font is where every fitting starts.
   const int room = panel->contentsRect().width() - panel->indent();
-  const QFont fitted = FontToFit(font(), panel->text(), room);
-  if (fitted != panel->font()) panel->setFont(fitted);
+  FitWidgetFont(panel, font(), panel->text(), room);
 }
 
 void TStatusBar::SetBounds(const QRect& bounds) {
