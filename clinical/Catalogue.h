@@ -28,6 +28,7 @@ struct FormulaRow {
   std::string_view messages;    // the messages it can show, one per line
   std::string_view reference;   // the published reference
   std::string_view note;        // where the constants depart from the usual form; may be empty
+  std::string_view caution;     // what to beware of before using the result; may be empty
   std::string_view conditions;  // when each message shows, one line per line of messages
   // The error boxes its inputs can raise, with their causes; an overflowing result, which any
   // formula may raise with pasted values, is left out.
@@ -60,6 +61,7 @@ struct OneValueRow {
   std::string_view expression;  // the exact expression, per sex where it depends on it
   std::string_view reference;   // the published reference
   std::string_view note;        // where the constants depart from the usual form; may be empty
+  std::string_view caution;     // what to beware of before using the result; may be empty
   // The extended result for x and the choices, or nothing when no item is selected.
   std::optional<long double> (*compute)(long double x, Choices choices);
 };

@@ -11,8 +11,12 @@ namespace {
 constexpr std::string_view kDivision = "Erreur : division par zéro impossible !";
 constexpr std::string_view kInternationalOnly = "Erreur : choisissez l'unité internationale !";
 constexpr std::string_view kTotalWaterNote =
-    "Le facteur 0,6 (eau totale, 60 % du poids) sert pour les deux sexes : le choix du sexe "
-    "n'est pas lu. Pour une femme, la valeur usuelle est 0,5.";
+    "Le facteur 0,6 (eau totale, 60 % du poids) sert pour les deux sexes et à tout âge : le "
+    "choix du sexe n'est pas lu.";
+constexpr std::string_view kTotalWaterCaution =
+    "Pour une femme, les touches ne s'accordent pas entre elles sur l'eau totale : ce calcul en "
+    "compte 0,6 × 60 = 36 L pour 60 kg, la touche H2O {{touches Femme 60 H2O}} et la formule "
+    "de Hume et Weyers (touche D, 165 cm) {{touches Femme 60 D 165 =}}.";
 
 constexpr FormulaRow kFormulas[] = {
     {
@@ -29,6 +33,7 @@ constexpr FormulaRow kFormulas[] = {
         .messages = kDivision,
         .reference = "Quetelet 1835 ; Keys et al. 1972 (nom d'« indice de masse corporelle »)",
         .note = "",
+        .caution = "",
         .conditions = "y = 0",
         .faults = "",
         .evaluate = &BodyMassIndex,
@@ -53,6 +58,7 @@ constexpr FormulaRow kFormulas[] = {
             "de validité publiée en g/L (4 g/L) ; en mmol/L, cette limite vaut environ "
             "4,5 mmol/L, si bien qu'en « International » des triglycérides entre 4 et "
             "4,5 mmol/L sont refusés.",
+        .caution = "",
         .conditions = "Mémoire vide (rien n'a été mis en mémoire depuis le démarrage)\n"
                       "m ≤ 0 ou m > 4 (4 est accepté)",
         .faults = "",
@@ -64,7 +70,9 @@ constexpr FormulaRow kFormulas[] = {
         .hint = "Calcul de la clearance de la créatinine.",
         .title = "Clairance de la créatinine (formule de Cockcroft et Gault)",
         .x = "Poids, en kg",
-        .y = "Créatinine sérique, en mg/L (« Ancien ») ou en µmol/L (« International »)",
+        .y = "Créatinine sérique : en mg/L avec « Ancien », en µmol/L avec « International ». "
+             "Une valeur en µmol/L tapée avec « Ancien » donne une clairance 8,85 fois trop "
+             "basse.",
         .m = "Âge, en années (mis en mémoire par MS avant le calcul)",
         .choices = "Système d'unités (unité de la créatinine) et sexe",
         .result = "Clairance de la créatinine, en mL/min",
@@ -78,6 +86,7 @@ constexpr FormulaRow kFormulas[] = {
         .note = "7,2 et 0,814 sont le 72 de la formule publiée (créatinine en mg/dL) ramené aux "
                 "mg/L et aux µmol/L. Ni la créatinine ni l'âge ne sont bornés : un âge de 140 ans "
                 "ou plus donne une clairance nulle ou négative.",
+        .caution = "",
         .conditions = "Mémoire vide (rien n'a été mis en mémoire depuis le démarrage)\n"
                       "m ≤ 0",
         .faults = "y = 0 : « Division par zéro en virgule flottante. »\n"
@@ -101,7 +110,8 @@ constexpr FormulaRow kFormulas[] = {
         .messages = "",
         .reference = "DuBois & DuBois 1916",
         .note = "Le facteur 0,20247 remplace le 0,007184 publié parce que la taille est en mètres "
-                "et non en centimètres (0,007184 × 100^0,725 ≈ 0,20247) : le résultat est le même.",
+                "et non en centimètres : 0,007184 × 100^0,725 = 0,2024726, arrondi à 0,20247.",
+        .caution = "",
         .conditions = "",
         .faults = "x = 0 ou y = 0 : « Division par zéro en virgule flottante. »\n"
                   "x < 0 ou y < 0 : « Opération en virgule flottante incorrecte. »\n"
@@ -123,6 +133,7 @@ constexpr FormulaRow kFormulas[] = {
         .reference = "Formule classique : pression diastolique plus un tiers de la pression "
                      "différentielle",
         .note = "",
+        .caution = "",
         .conditions = "",
         .faults = "",
         .evaluate = &MeanArterialPressure,
@@ -132,7 +143,8 @@ constexpr FormulaRow kFormulas[] = {
         .button = "CalCorr",
         .hint = "Calcul de la calcémie corrigée.",
         .title = "Calcémie corrigée selon l'albumine",
-        .x = "Calcémie totale mesurée, en mmol/L",
+        .x = "Calcémie totale mesurée, en mmol/L quel que soit le système d'unités choisi (le "
+             "choix n'est pas lu) : une calcémie en mg/L se convertit d'abord avec CAL",
         .y = "Albuminémie, en g/L",
         .m = "",
         .choices = "",
@@ -140,8 +152,11 @@ constexpr FormulaRow kFormulas[] = {
         .expression = "((40 − y) × 0,025) + x",
         .messages = "",
         .reference = "Payne, Little, Williams & Milner 1973",
-        .note = "Le programme ajoute 0,025 mmol/L par g/L d'albumine sous 40 g/L, forme répandue "
-                "en France ; la formule de Payne ajoute 0,02 mmol/L par g/L (0,8 mg/dL par g/dL).",
+        .note = "Le programme ajoute 0,025 mmol/L de calcium par g/L d'albumine sous 40 g/L. C'est "
+                "la formule de Payne (calcium − albumine + 4,0, en mg/100 mL et g/100 mL) en "
+                "unités SI. Le facteur 0,02 mmol/L par g/L (0,8 mg/dL par g/dL) vient d'une "
+                "variante plus tardive, qui corrige moins.",
+        .caution = "",
         .conditions = "",
         .faults = "",
         .evaluate = &CorrectedCalcium,
@@ -156,20 +171,16 @@ constexpr FormulaRow kFormulas[] = {
         .m = "Âge, en années (mis en mémoire par MS avant le calcul)",
         .choices = "Sexe",
         .result = "Dépense énergétique de base, en kcal par jour",
-        .expression = "« Homme » : (((19,752 × x) + 66,743) + (5,003 × y)) − (6,755 × m)\n"
+        .expression = "« Homme » : (((13,752 × x) + 66,473) + (5,003 × y)) − (6,755 × m)\n"
                       "« Femme » : (((9,562 × x) + 655,096) + (1,85 × y)) − (4,646 × m)",
         .messages = "Erreur : pas de paramètre en mémoire !\n"
                     "Erreur : corrigez l'âge en mémoire....",
         .reference = "Harris & Benedict 1919",
-        .note = "Quatre coefficients s'écartent de la forme publiée. Homme : 19,752 au lieu de "
-                "13,752 pour le poids et 66,743 au lieu de 66,473 pour la constante, d'où un "
-                "résultat plus élevé que celui de Harris et Benedict de 6 kcal par kg de poids, "
-                "plus 0,27 kcal. Femme : 4,646 au lieu de 4,676 pour l'âge, d'où un résultat plus "
-                "élevé de 0,03 kcal par année d'âge ; et 9,562 au lieu de 9,5634 pour le poids "
-                "(9,5634 s'arrondit à 9,563 : 9,562 n'en est pas un arrondi), d'où un résultat "
-                "plus bas de 0,0014 kcal par kg de poids, soit 0,084 kcal pour 60 kg, moins de "
-                "0,01 % du résultat. Les autres coefficients sont ceux de la publication, arrondis "
-                "au millième.",
+        .note = "Les coefficients sont ceux de Harris et Benedict arrondis au millième, sauf deux "
+                "pour la femme : 9,562 au lieu de 9,5634 pour le poids (9,5634 s'arrondit à "
+                "9,563) et 4,646 au lieu de 4,6756 pour l'âge. Le résultat d'une femme en est un "
+                "peu plus élevé, d'autant plus qu'elle est âgée.",
+        .caution = "",
         .conditions = "Mémoire vide (rien n'a été mis en mémoire depuis le démarrage)\n"
                       "m ≤ 0",
         .faults = "",
@@ -189,8 +200,10 @@ constexpr FormulaRow kFormulas[] = {
         .messages = "Erreur : pas de paramètre en mémoire !\n"
                     "Erreur : corrigez le Sodium en mémoire...\n"
                     "Erreur : les valeurs doivent être en mmol/L...",
-        .reference = "Formule classique 2 × Na + glucose + urée (Dorwart & Chalmers 1975)",
+        .reference = "Formule classique de l'osmolalité calculée en unités SI : 2 × Na + glucose + "
+                     "urée, toutes en mmol/L",
         .note = "",
+        .caution = "",
         .conditions = "Mémoire vide (rien n'a été mis en mémoire depuis le démarrage)\n"
                       "m ≤ 0\n"
                       "Système d'unités « Ancien » (examiné après la mémoire)",
@@ -214,8 +227,8 @@ constexpr FormulaRow kFormulas[] = {
         .reference = "Pouvoir de fixation de l'hémoglobine (constante de Hüfner, 1,39 mL de gaz "
                      "par g d'hémoglobine)",
         .note = "Le facteur 2,4 ramène des mmol/L de monoxyde de carbone en mL pour 100 mL ; le "
-                "volume molaire d'un gaz (22,4 L/mol) donne 2,24, si bien qu'en « International » "
-                "le résultat est plus élevé d'environ 7 %.",
+                "volume molaire d'un gaz (22,4 L/mol) donne 2,24.",
+        .caution = "",
         .conditions = "y = 0",
         .faults = "",
         .evaluate = &Carboxyhaemoglobin,
@@ -235,6 +248,11 @@ constexpr FormulaRow kFormulas[] = {
         .messages = kDivision,
         .reference = "James 1976 (lean body mass)",
         .note = "",
+        .caution = "La masse maigre de James baisse quand le poids augmente au-delà d'un certain "
+                   "point : au-delà de 98 kg pour une femme de 165 cm, de 132 kg pour un homme "
+                   "de 175 cm. Ainsi {{touches Femme 80 M 165 =}}, mais "
+                   "{{touches Femme 140 M 165 =}}. Chez le patient obèse, pour une dose de "
+                   "médicament notamment, ce résultat ne convient pas.",
         .conditions = "y = 0",
         .faults = "",
         .evaluate = &LeanBodyMass,
@@ -253,7 +271,13 @@ constexpr FormulaRow kFormulas[] = {
                       "« Femme » : (10 × x) / (0,6 × y)",
         .messages = kDivision,
         .reference = "Widmark 1932",
-        .note = "",
+        .note = "Le coefficient de diffusion r vaut 0,7 pour un homme et 0,6 pour une femme ; "
+                "Widmark a publié 0,68 et 0,55.",
+        .caution =
+            "Le résultat est une estimation du pic d'alcoolémie, comme si tout l'alcool était "
+            "absorbé d'un coup et rien encore éliminé : l'alcoolémie baisse ensuite "
+            "d'environ 0,10 à 0,15 g/L par heure. Ce n'est pas une mesure et il n'a aucune "
+            "valeur légale.",
         .conditions = "y = 0",
         .faults = "",
         .evaluate = &BloodAlcohol,
@@ -273,6 +297,7 @@ constexpr FormulaRow kFormulas[] = {
         .messages = "",
         .reference = "Hume & Weyers 1971",
         .note = "",
+        .caution = "",
         .conditions = "",
         .faults = "",
         .evaluate = &UreaDistributionVolume,
@@ -287,16 +312,17 @@ constexpr FormulaRow kFormulas[] = {
         .m = "",
         .choices = "Système d'unités (unité de la glycémie)",
         .result = "Natrémie corrigée, en mmol/L",
-        .expression = "« Ancien » : (((y / 0,18) − 5,5) × 2,8) + x ; la division par 0,18 "
+        .expression = "« Ancien » : (((y / 0,18) − 5,5) × 0,28) + x ; la division par 0,18 "
                       "convertit la glycémie de g/L en mmol/L\n"
-                      "« International » : ((y − 5,5) × 2,8) + x",
+                      "« International » : ((y − 5,5) × 0,28) + x",
         .messages = "",
         .reference = "Katz 1973 ; Hillier, Abbott & Barrett 1999",
-        .note = "Le programme ajoute 2,8 mmol/L de sodium par mmol/L de glucose au-dessus de "
-                "5,5 mmol/L. La correction publiée ajoute de 1,6 (Katz) à 2,4 mmol/L (Hillier) "
-                "de sodium pour chaque 5,5 mmol/L (1 g/L) de glucose en excès, soit environ 0,29 "
-                "à 0,44 par mmol/L : la correction du programme est six à dix fois plus forte "
-                "(2,8 au lieu d'environ 0,28).",
+        .note = "Le programme ajoute 0,28 mmol/L de sodium par mmol/L de glucose au-dessus de "
+                "5,5 mmol/L (1 g/L) : c'est la correction de Katz, 1,6 mmol/L pour 100 mg/dL de "
+                "glucose, soit 0,288 par mmol/L au-dessus de 5,55 mmol/L, arrondie. Hillier, "
+                "Abbott et Barrett proposent 2,4 mmol/L pour 100 mg/dL, une correction une fois "
+                "et demie plus forte.",
+        .caution = "",
         .conditions = "",
         .faults = "",
         .evaluate = &CorrectedNatraemia,
@@ -316,6 +342,7 @@ constexpr FormulaRow kFormulas[] = {
         .reference = "Déficit en sodium 0,6 × poids × (140 − Na) rapporté aux 154 mmol/L de "
                      "sodium du sérum physiologique (0,6 × 1000 / 154 ≈ 3,9)",
         .note = kTotalWaterNote,
+        .caution = kTotalWaterCaution,
         .conditions = "Système d'unités « Ancien »",
         .faults = "",
         .evaluate = &SalineDeficit,
@@ -334,6 +361,7 @@ constexpr FormulaRow kFormulas[] = {
         .messages = kInternationalOnly,
         .reference = "Formule classique : eau totale × (Na / 140 − 1) (Adrogué & Madias 2000)",
         .note = kTotalWaterNote,
+        .caution = kTotalWaterCaution,
         .conditions = "Système d'unités « Ancien »",
         .faults = "",
         .evaluate = &WaterDeficit,
@@ -352,6 +380,7 @@ constexpr FormulaRow kFormulas[] = {
         .messages = kInternationalOnly,
         .reference = "Formule classique : eau totale × (140 − Na) (Adrogué & Madias 2000)",
         .note = kTotalWaterNote,
+        .caution = kTotalWaterCaution,
         .conditions = "Système d'unités « Ancien »",
         .faults = "",
         .evaluate = &SodiumDeficit,

@@ -89,9 +89,10 @@ FormulaOutcome BasalEnergyExpenditure(const FormulaArguments& a) {
   const long double m = a.Memory();
   if (m <= 0.0L) return Message(messages::kFixAgeEnergy);
   const long double x = a.x, y = a.y;
-  // The constants are the program's own (19.752, 66.743, 4.646), not Harris and Benedict's.
+  // Harris and Benedict's coefficients to the thousandth, except the woman's 9.562 and 4.646,
+  // kept as they have always been (9.5634 and 4.6756 published; the help page states the gap).
   if (a.Female()) return Result((((9.562L * x) + 655.096L) + (1.85L * y)) - (4.646L * m));
-  return Result((((19.752L * x) + 66.743L) + (5.003L * y)) - (6.755L * m));
+  return Result((((13.752L * x) + 66.473L) + (5.003L * y)) - (6.755L * m));
 }
 
 FormulaOutcome PlasmaOsmolality(const FormulaArguments& a) {
@@ -130,9 +131,10 @@ FormulaOutcome UreaDistributionVolume(const FormulaArguments& a) {
 
 FormulaOutcome CorrectedNatraemia(const FormulaArguments& a) {
   const long double x = a.x, y = a.y;
-  // Dividing by 0.18 turns a glucose in g/L into mmol/L.
-  if (a.International()) return Result(((y - 5.5L) * 2.8L) + x);
-  return Result((((y / 0.18L) - 5.5L) * 2.8L) + x);
+  // 0.28 mmol/L of sodium per mmol/L of glucose above 5.5 (Katz's 1.6 per 100 mg/dL). Dividing
+  // by 0.18 turns a glucose in g/L into mmol/L.
+  if (a.International()) return Result(((y - 5.5L) * 0.28L) + x);
+  return Result((((y / 0.18L) - 5.5L) * 0.28L) + x);
 }
 
 FormulaOutcome SalineDeficit(const FormulaArguments& a) {

@@ -48,6 +48,7 @@ constexpr OneValueRow kOneValueFunctions[] = {
         .note = "150 mmHg est la pression inspirée d'oxygène en air ambiant et 1,2 ≈ 0,21 + "
                 "0,79 / 0,8 pour un quotient respiratoire de 0,8. Le résultat est la pression "
                 "alvéolaire d'oxygène, limite haute de la PaO2.",
+        .caution = "",
         .compute = &TheoreticalPaO2,
     },
     {
@@ -60,7 +61,12 @@ constexpr OneValueRow kOneValueFunctions[] = {
         .expression = "« Homme » : 0,6 × x\n"
                       "« Femme » : 0,55 × x",
         .reference = "Eau totale en fraction du poids (Adrogué & Madias 2000)",
-        .note = "0,55 pour la femme ; la valeur usuelle est 0,5 (50 % du poids).",
+        .note = "0,55 pour une femme, 0,6 pour un homme, à tout âge. La formule publiée prend 0,5 "
+                "pour une femme et pour un homme âgé, 0,45 pour une femme âgée.",
+        .caution = "Pour une femme, les touches ne s'accordent pas entre elles sur l'eau totale : "
+                   "pour 60 kg, {{touches Femme 60 H2O}}, alors que les déficits I, Y et U en "
+                   "comptent 0,6 × 60 = 36 L pour les deux sexes et que la formule de Hume et "
+                   "Weyers (touche D, 165 cm) donne {{touches Femme 60 D 165 =}}.",
         .compute = &TotalBodyWater,
     },
     {
@@ -77,6 +83,7 @@ constexpr OneValueRow kOneValueFunctions[] = {
         .note = "Le diviseur 2 pour la femme remplace le 2,5 de Lorentz : sous 150 cm de taille "
                 "le résultat est plus élevé, au-dessus il est plus bas. Sous 150 cm, b est négatif "
                 "et la correction augmente le résultat au-delà de x − 100.",
+        .caution = "",
         .compute = &IdealWeight,
     },
 };

@@ -1,6 +1,7 @@
 #include "FunctionPages.h"
 
 #include "ConversionChemistry.h"
+#include "DepartureNotes.h"
 #include "HtmlText.h"
 #include "KeyMarkup.h"
 #include "PageParts.h"
@@ -207,6 +208,7 @@ std::string OneValueFunctionPage(const OneValueRow& row,
                                          " : « Homme » ou « Femme », au moment de l'appui"
                                    : std::string("aucun : le résultat ne dépend pas des choix"));
   html += "</table>\n";
+  html += DepartureNoticeHtml(row.caption, row.caution);
   html += "<h2>Calcul</h2>\n<p class=\"calcul\">" + LinesToHtml(row.expression) + "</p>\n";
   html += "<h2>Saisie</h2>\n<ol>\n";
   if (readsSex) html += "<li>Vérifiez le choix « Homme » ou « Femme ».</li>\n";
@@ -218,7 +220,8 @@ std::string OneValueFunctionPage(const OneValueRow& row,
           std::string(row.caption) + " =}}.</p>\n";
   html += "<h2 id=\"exemple\">Exemple" + std::string(examples.size() > 1 ? "s" : "") + "</h2>\n" +
           ExampleTable(examples);
-  html += "<h2>Référence</h2>\n<p>" + LinesToHtml(row.reference) + "</p>\n";
+  html += "<h2>Référence</h2>\n<p>" + LinesToHtml(row.reference) + "</p>\n" +
+          DepartureSummaryHtml(row.caption);
   if (!row.note.empty()) html += "<h2>Remarque</h2>\n<p>" + LinesToHtml(row.note) + "</p>\n";
   html += MessagesSection(row.caption);
   return ExpandKeyExamples(html + PageEnd());

@@ -2,6 +2,7 @@
 
 #include "FunctionPages.h"
 
+#include "DepartureNotes.h"
 #include "HtmlText.h"
 #include "KeyMarkup.h"
 #include "PageParts.h"
@@ -75,6 +76,7 @@ std::string FormulaPage(const FormulaRow& row, const std::vector<WorkedExample>&
           "<p>Les choix et la mémoire sont lus au moment où vous appuyez sur " +
           Key("=") + ".</p>\n";
 
+  html += DepartureNoticeHtml(letter, row.caution);
   html += "<h2>Calcul</h2>\n<p class=\"calcul\">" + LinesToHtml(row.expression) + "</p>\n";
   html += "<h2>Messages</h2>\n" + MessageTable(row);
   if (!row.faults.empty()) {
@@ -84,9 +86,10 @@ std::string FormulaPage(const FormulaRow& row, const std::vector<WorkedExample>&
     html += "<h2 id=\"exemple\">Exemple" + std::string(examples.size() > 1 ? "s" : "") + "</h2>\n" +
             ExampleTable(examples);
   }
-  html += "<h2>Référence</h2>\n<p>" + LinesToHtml(row.reference) + "</p>\n";
+  html += "<h2>Référence</h2>\n<p>" + LinesToHtml(row.reference) + "</p>\n" +
+          DepartureSummaryHtml(letter);
   if (!row.note.empty()) html += "<h2>Remarque</h2>\n<p>" + LinesToHtml(row.note) + "</p>\n";
-  return html + PageEnd();
+  return ExpandKeyExamples(html + PageEnd());
 }
 
 std::string FormulaListPage(std::span<const FormulaRow> rows) {

@@ -76,6 +76,7 @@ FormulaRow MarkupRow() {
   row.messages = "Erreur : <un> !\nErreur : deux & trois...";
   row.reference = "Auteur & Autre <1999>";
   row.note = "Note 'citée' <ici>";
+  row.caution = "Prudence <là> & \"ailleurs\"";
   row.conditions = "m < 0\nm > 4";
   row.faults = "y = 0 : « Division <zéro> »";
   return row;
@@ -84,10 +85,10 @@ FormulaRow MarkupRow() {
 TEST(FormulaPage, CarriesEveryFieldEscaped) {
   const FormulaRow row = MarkupRow();
   const std::string page = FormulaPage(row, {});
-  const std::string_view fields[] = {row.hint,     row.title,     row.x,      row.y,
-                                     row.m,        row.choices,   row.result, row.expression,
-                                     row.messages, row.reference, row.note,   row.conditions,
-                                     row.faults};
+  const std::string_view fields[] = {row.hint,       row.title,     row.x,      row.y,
+                                     row.m,          row.choices,   row.result, row.expression,
+                                     row.messages,   row.reference, row.note,   row.caution,
+                                     row.conditions, row.faults};
   for (const std::string_view field : fields) {
     for (const std::string_view line : SplitLines(field)) {
       EXPECT_TRUE(Contains(page, EscapeHtml(line))) << line;
