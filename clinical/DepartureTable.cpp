@@ -47,7 +47,7 @@ constexpr Departure kDepartures[] = {
     {"N", "en « Ancien »", -0.31, kKatz,
      "de 110 à 150 mmol/L de sodium et de 1 à 10 g/L de glucose"},
     {"N", "en « International »", -0.32, kKatz,
-     "de 110 à 150 mmol/L de sodium et de 5,5 à 55 mmol/L de glucose (180,16 g/mol)"},
+     "de 110 à 150 mmol/L de sodium et de 5,5 à 55 mmol/L de glucose, à 180,16 g/mol"},
     {"I", "pour un homme", 0.10,
      "la formule publiée, l'eau totale à 0,6 × poids et les 154 mmol/L de sodium du sérum "
      "physiologique (0,6 × 1000 / 154 = 3,896 au lieu de 3,9)",
