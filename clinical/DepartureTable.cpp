@@ -5,6 +5,7 @@
 #include "clinical/Departures.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace solvanex {
 
