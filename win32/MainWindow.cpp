@@ -103,6 +103,8 @@ void TForm1::Create() {
   if (extra != 0)
     SetWindowPos(Handle(), nullptr, left, top - extra / 2, width, height + extra,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+  if (icon_ != nullptr)
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   if (smallIcon_ != nullptr) {
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   }
@@ -563,7 +565,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The size is locked: the default answer first, then both limits at the current size.
       DefWindowProcW(Handle(), message, wParam, lParam);
       RECT outer;
-      if (Handle() != nullptr && GetWindowRect(Handle(), &outer) && !IsIconic(Handle())) {
+      if (Handle() != nullptr && GetWindowRect(Handle(), &outer) && !IsRectEmpty(&outer) &&
+          !IsIconic(Handle())) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
         info->ptMaxTrackSize = info->ptMinTrackSize;
