@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "about/MemoryText.h"
+#include "form/About.h"
+#include "form/MemoryText.h"
 #include "platform/Beep.h"
 #include "win32/Banner.h"
+#include "win32/FormWin32.h"
 #include "win32/Wide.h"
 
 namespace solvanex::win32 {
@@ -13,7 +15,8 @@ namespace solvanex::win32 {
 namespace {
 
 std::wstring Cut(const std::wstring& value) {
-  return value.size() > TAboutBox::kMaxLength ? value.substr(0, TAboutBox::kMaxLength) : value;
+  const std::u16string_view text(reinterpret_cast<const char16_t*>(value.data()), value.size());
+  return value.substr(0, form::about::CappedLength(text));
 }
 
 // The thousands separator of the user's regional settings.
@@ -43,55 +46,62 @@ TFAbout::~TFAbout() {
 void TFAbout::Create(HWND owner) {
   owner_ = owner;
   RegisterClass(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE));
-  RECT outer{0, 0, dpi_.Scale(kClientWidth), dpi_.Scale(kClientHeight)};
+  RECT outer{0, 0, dpi_.Scale(form::about::kClientSize.width),
+             dpi_.Scale(form::about::kClientSize.height)};
   AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  if (CreateBase(kDialogExStyle, kClassName, L"A propos de...", kDialogStyle,
+  if (CreateBase(kDialogExStyle, kClassName, ToWide(form::about::kCaption).c_str(), kDialogStyle,
                  work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, width, height, owner,
                  nullptr) == nullptr) {
     throw std::runtime_error("A propos de... : la fenêtre n'a pas pu être créée");
   }
   LOGFONTW face{};
-  face.lfHeight = dpi_.Scale(-11);
+  face.lfHeight = dpi_.Scale(form::about::kFontHeight);
   face.lfCharSet = DEFAULT_CHARSET;
-  wcscpy_s(face.lfFaceName, L"MS Sans Serif");
+  const std::wstring faceName = ToWide(form::about::kFontName);
+  wcsncpy_s(face.lfFaceName, LF_FACESIZE, faceName.c_str(), _TRUNCATE);
   font_ = CreateFontIndirectW(&face);
   face.lfWeight = FW_BOLD;
   bold_ = CreateFontIndirectW(&face);
 
   const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const RECT button = dpi_.Scale(ToRect(form::about::kButtonRect));
   button1_ =
-      CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                      dpi_.Scale(208), dpi_.Scale(223), dpi_.Scale(74), dpi_.Scale(26), Handle(),
+      CreateWindowExW(0, L"BUTTON", ToWide(form::about::kButtonCaption).c_str(),
+                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, button.left,
+                      button.top, button.right - button.left, button.bottom - button.top, Handle(),
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance, nullptr);
   SendMessageW(button1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  banner_ = LoadBanner(dpi_.Scale(298), dpi_.Scale(81));
-  lblPhysMem_ = NewLabel(L"lblPhysMem", 86, 173, font_);
-  lblPhysRes_ = NewLabel(L"lblPhysRes", 86, 193, font_);
+  banner_ = LoadBanner(dpi_.Scale(form::about::kImageRect.width),
+                       dpi_.Scale(form::about::kImageRect.height));
+  lblPhysMem_ = NewLabel(form::about::kPhysMem);
+  lblPhysRes_ = NewLabel(form::about::kPhysRes);
   // Created at the height the first painting settles on, so that the line is never seen at the
   // middle of a taller control.
-  line1_.Create(Handle(), dpi_.Scale(86), dpi_.Scale(158));
-  line1_.SetLine(LineType::ltHorizontal);
-  line1_.SetBounds(dpi_.Scale(86), dpi_.Scale(158), dpi_.Scale(196), 10);
-  line2_.Create(Handle(), dpi_.Scale(86), dpi_.Scale(159));
-  line2_.SetLine(LineType::ltHorizontal);
-  line2_.SetPenColor(RGB(255, 255, 255));
-  line2_.SetBounds(dpi_.Scale(86), dpi_.Scale(159), dpi_.Scale(196), 10);
-  label1_ = NewLabel(L"Label1", 88, 96, bold_);
-  label2_ = NewLabel(L"Label2", 88, 120, font_);
-  label3_ = NewLabel(L"Label3", 88, 136, font_);
+  for (const auto& [line, layout] :
+       {std::pair{&line1_, &form::about::kLine1}, std::pair{&line2_, &form::about::kLine2}}) {
+    const RECT place = dpi_.Scale(ToRect(layout->rect));
+    line->Create(Handle(), place.left, place.top);
+    line->SetLine(layout->type);
+    line->SetPenColor(ToColorRef(layout->color));
+    line->SetBounds(place.left, place.top, place.right - place.left, layout->rect.height);
+  }
+  label1_ = NewLabel(form::about::kLabel1);
+  label2_ = NewLabel(form::about::kLabel2);
+  label3_ = NewLabel(form::about::kLabel3);
   FormCreate();
 }
 
-HWND TFAbout::NewLabel(const wchar_t* name, int left, int top, HFONT font) {
-  const HWND label =
-      CreateWindowExW(0, L"STATIC", name, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, dpi_.Scale(left),
-                      dpi_.Scale(top), 1, 1, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+HWND TFAbout::NewLabel(const form::about::LabelLayout& layout) {
+  const std::wstring name = ToWide(layout.name);
+  const HWND label = CreateWindowExW(
+      0, L"STATIC", name.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, dpi_.Scale(layout.left),
+      dpi_.Scale(layout.top), 1, 1, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout.bold ? bold_ : font_), FALSE);
   SetLabelText(label, name);
   return label;
 }
@@ -110,7 +120,7 @@ void TFAbout::SetLabelText(HWND label, const std::wstring& text) {
   RECT place;
   GetWindowRect(label, &place);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
-  const int room = dpi_.Scale(kClientWidth - 4) - place.left;
+  const int room = dpi_.Scale(form::about::kTextRight) - place.left;
   SetWindowPos(label, nullptr, 0, 0, std::min<int>(measured.right, room), measured.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -131,8 +141,9 @@ HWND TFAbout::Label(int index) const {
 void TFAbout::FormCreate() {
   platform::MessageBeep(0);
   const platform::MemoryStatus status = memoryStatus_();
-  SetLabelText(lblPhysMem_, ToWide(PhysicalMemoryText(status.totalPhysical, ThousandsSeparator())));
-  SetLabelText(lblPhysRes_, ToWide(FreeResourcesText(status.memoryLoad)));
+  SetLabelText(lblPhysMem_,
+               ToWide(form::PhysicalMemoryText(status.totalPhysical, ThousandsSeparator())));
+  SetLabelText(lblPhysRes_, ToWide(form::FreeResourcesText(status.memoryLoad)));
 }
 
 void TFAbout::ShowTexts(const std::wstring& productName, const std::wstring& version,
@@ -172,7 +183,8 @@ void TFAbout::PaintBanner(HDC dc) {
   const HGDIOBJ old = SelectObject(source, banner_);
   BITMAP info{};
   GetObjectW(banner_, sizeof info, &info);
-  BitBlt(dc, dpi_.Scale(-4), dpi_.Scale(-4), info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  BitBlt(dc, dpi_.Scale(form::about::kImageRect.left), dpi_.Scale(form::about::kImageRect.top),
+         info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
   SelectObject(source, old);
   DeleteDC(source);
 }
@@ -204,7 +216,7 @@ LRESULT TFAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 TAboutBox::TAboutBox() : copyright_(DefaultCopyright()) {}
 
 std::wstring TAboutBox::DefaultCopyright() {
-  return L"© 2026 Solvanex";
+  return ToWide(form::about::kCopyright);
 }
 
 void TAboutBox::SetProductName(const std::wstring& value) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "form/About.h"
 #include "mainwindow/Services.h"
 #include "platform/MemoryStatus.h"
 #include "win32/BaseWindow.h"
@@ -21,8 +22,6 @@ using MemoryStatusSource = std::function<platform::MemoryStatus()>;
 class TFAbout : public BaseWindow {
  public:
   static constexpr wchar_t kClassName[] = L"SolvanexAbout";
-  static constexpr int kClientWidth = 294;
-  static constexpr int kClientHeight = 268;
 
   TFAbout(MemoryStatusSource memoryStatus, const Dpi& dpi);
   ~TFAbout() override;
@@ -49,7 +48,7 @@ class TFAbout : public BaseWindow {
 
  private:
   void FormCreate();
-  HWND NewLabel(const wchar_t* name, int left, int top, HFONT font);
+  HWND NewLabel(const form::about::LabelLayout& layout);
   void SetLabelText(HWND label, const std::wstring& text);
   void PaintBanner(HDC dc);
 
@@ -69,8 +68,6 @@ class TFAbout : public BaseWindow {
 
 class TAboutBox : public AboutCommand {
  public:
-  static constexpr std::size_t kMaxLength = 100;  // longer texts are cut, not refused
-
   TAboutBox();
   static std::wstring DefaultCopyright();
 

@@ -3,15 +3,16 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <algorithm>
+
+#include "form/Layout.h"
+#include "win32/FormWin32.h"
 #include "win32/InputGate.h"
 
 namespace solvanex::win32 {
 
 namespace {
-// The items keep clear of the frame by this much (pixels at 96 dpi, scaled with the frame).
-constexpr int kInsetX = 3;
-constexpr int kInsetY = 6;
-constexpr int kMarkSize = 13;    // the radio mark
+constexpr int kMarkSize = 13;    // the radio mark, pixels at 96 dpi
 constexpr int kMarkSpacing = 4;  // between mark and caption
 }  // namespace
 
@@ -35,7 +36,7 @@ void ChoiceItem::Paint(HDC dc) const {
   RECT client;
   GetClientRect(Handle(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const int markSize = MulDiv(kMarkSize, GetDeviceCaps(dc, LOGPIXELSY), 96);
+  const int markSize = group_.Scale().Scale(kMarkSize);
   const int markTop = (client.bottom - markSize) / 2;
   RECT mark{0, markTop, markSize, markTop + markSize};
   if (HTHEME theme = OpenThemeData(Handle(), L"BUTTON")) {
@@ -51,7 +52,7 @@ void ChoiceItem::Paint(HDC dc) const {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, group_.Color());
   RECT text = client;
-  text.left = mark.right + MulDiv(kMarkSpacing, GetDeviceCaps(dc, LOGPIXELSY), 96);
+  text.left = mark.right + group_.Scale().Scale(kMarkSpacing);
   RECT measured = text;
   DrawTextW(dc, caption, length, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
   DrawTextW(dc, caption, length, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -129,32 +130,38 @@ ChoiceGroup::~ChoiceGroup() {
 }
 
 void ChoiceGroup::Create(HWND parent, int id, const std::vector<std::wstring>& items, int columns,
-                         COLORREF color, const RECT& bounds, HFONT font) {
+                         COLORREF color, const RECT& bounds, HFONT font, const Dpi& dpi) {
   RegisterClass(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE));
   color_ = color;
+  dpi_ = dpi;
   CreateBase(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
              bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-  const HDC screen = GetDC(Handle());
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(Handle(), screen);
-  if (columns < 1) columns = 1;
+  // What each column needs: the mark, its spacing and the widest caption of the column.
   const int count = static_cast<int>(items.size());
-  const int rows = (count + columns - 1) / columns;
-  const int width = bounds.right - bounds.left;
-  const int height = bounds.bottom - bounds.top;
-  const int insetX = MulDiv(kInsetX, dpi, 96);
-  const int insetY = MulDiv(kInsetY, dpi, 96);
-  const int columnWidth = (width - 2 * insetX) / columns;
-  const int rowHeight = rows > 0 ? (height - 2 * insetY) / rows : 0;
+  const int rows = form::ChoiceRows(count, columns);
+  std::vector<int> needed(static_cast<std::size_t>(std::max(1, columns)), 0);
+  const HDC dc = GetDC(Handle());
+  const HGDIOBJ oldFont = SelectObject(dc, font);
   for (int i = 0; i < count; ++i) {
-    const int column = i / rows;
-    const int row = i % rows;
+    SIZE text{};
+    const std::wstring& caption = items[static_cast<std::size_t>(i)];
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    int& column = needed[static_cast<std::size_t>(i / rows)];
+    column = std::max(column, dpi.Scale(kMarkSize + kMarkSpacing) + static_cast<int>(text.cx) +
+                                  dpi.Scale(form::kChoiceTextSlack));
+  }
+  SelectObject(dc, oldFont);
+  ReleaseDC(Handle(), dc);
+  // The places are worked out at 96 dpi and scaled with the frame.
+  for (int& width : needed) width = MulDiv(width, 96, dpi.Value());
+  const form::Size size{MulDiv(bounds.right - bounds.left, 96, dpi.Value()),
+                        MulDiv(bounds.bottom - bounds.top, 96, dpi.Value())};
+  const std::vector<form::Rect> places = form::ChoiceItemRects(size, count, needed);
+  for (int i = 0; i < count; ++i) {
     auto item = std::make_unique<ChoiceItem>(*this, i);
-    const int left = insetX + column * columnWidth + insetX;
-    const RECT place{left, insetY + row * rowHeight, insetX + (column + 1) * columnWidth,
-                     insetY + (row + 1) * rowHeight};
-    item->Create(Handle(), items[static_cast<std::size_t>(i)], place);
+    item->Create(Handle(), items[static_cast<std::size_t>(i)],
+                 dpi.Scale(ToRect(places[static_cast<std::size_t>(i)])));
     SendMessageW(item->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     items_.push_back(std::move(item));
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "win32/BaseWindow.h"
+#include "win32/Dpi.h"
 
 namespace solvanex::win32 {
 
@@ -44,7 +45,7 @@ class ChoiceGroup : public BaseWindow {
 
   // Creates the frame at bounds with one item per caption, in columns columns.
   void Create(HWND parent, int id, const std::vector<std::wstring>& items, int columns,
-              COLORREF color, const RECT& bounds, HFONT font);
+              COLORREF color, const RECT& bounds, HFONT font, const Dpi& dpi);
 
   // The checked item, -1 for none.
   int ItemIndex() const;
@@ -52,6 +53,7 @@ class ChoiceGroup : public BaseWindow {
   HWND ItemHandle(int index) const;
   int ItemCount() const { return static_cast<int>(items_.size()); }
   COLORREF Color() const { return color_; }
+  const Dpi& Scale() const { return dpi_; }
 
   // An item was clicked or chosen by an arrow key.
   void Choose(int index, bool takeFocus);
@@ -63,6 +65,7 @@ class ChoiceGroup : public BaseWindow {
  private:
   const InputGate* gate_;
   COLORREF color_ = 0;
+  Dpi dpi_;
   std::vector<std::unique_ptr<ChoiceItem>> items_;
 };
 

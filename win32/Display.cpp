@@ -12,11 +12,11 @@ namespace solvanex::win32 {
 
 namespace {
 
-constexpr std::size_t kShownLimit = 4096;
-constexpr wchar_t kHiddenMark = L'\u2026';
-constexpr wchar_t kLoneCarriageReturn = L'\u240D';
-constexpr wchar_t kLoneLineFeed = L'\u240A';
 constexpr UINT_PTR kSubclassId = 1;
+
+std::u16string ToU16(std::wstring_view text) {
+  return std::u16string(text.begin(), text.end());
+}
 
 }  // namespace
 
@@ -49,48 +49,56 @@ void Display::SetText(const std::wstring& text) {
   SetWindowTextW(hwnd_, text.c_str());
 }
 
+std::wstring Display::Text() const {
+  return std::wstring(text_.Text().begin(), text_.Text().end());
+}
+
 std::wstring Display::ShownText() const {
+  // The control breaks its lines at CR LF only.
   std::wstring shown;
-  shown.reserve(text_.size() - hidden_ + 1);
-  if (hidden_ > 0) shown += kHiddenMark;
-  for (std::size_t i = hidden_; i < text_.size(); ++i) {
-    const wchar_t c = text_[i];
-    if (c == L'\r' && i + 1 < text_.size() && text_[i + 1] == L'\n') {
+  shown.reserve(text_.Shown().size() + 16);
+  for (const char16_t c : text_.Shown()) {
+    if (c == form::ShownText::kBreak) {
       shown += L"\r\n";
-      ++i;
-    } else if (c == L'\r') {
-      shown += kLoneCarriageReturn;
-    } else if (c == L'\n') {
-      shown += kLoneLineFeed;
     } else {
-      shown += c;
+      shown += static_cast<wchar_t>(c);
     }
   }
   return shown;
 }
 
 void Display::Show() {
-  hidden_ = text_.size() > kShownLimit ? text_.size() - kShownLimit : 0;
-  // Never hide half of a CR LF pair or of a surrogate pair.
-  if (hidden_ > 0 && ((text_[hidden_] == L'\n' && text_[hidden_ - 1] == L'\r') ||
-                      IS_LOW_SURROGATE(text_[hidden_]))) {
-    ++hidden_;
-  }
   const std::wstring shown = ShownText();
   DefSubclassProc(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
-void Display::ExactRange(int shownFrom, int shownTo, std::size_t* from, std::size_t* to) const {
-  // Every shown character stands for one character of the text, the ellipsis for the hidden
-  // head.
-  const auto exact = [this](int pos) -> std::size_t {
-    if (pos <= 0) return 0;
-    const std::size_t index =
-        hidden_ > 0 ? static_cast<std::size_t>(pos) - 1 + hidden_ : static_cast<std::size_t>(pos);
-    return std::min(index, text_.size());
-  };
-  *from = exact(shownFrom);
-  *to = std::max(*from, exact(shownTo));
+int Display::ShownPosition(int editPosition) const {
+  const std::u16string& shown = text_.Shown();
+  int edit = 0;
+  int pos = 0;
+  while (pos < static_cast<int>(shown.size()) && edit < editPosition) {
+    edit += shown[static_cast<std::size_t>(pos)] == form::ShownText::kBreak ? 2 : 1;
+    ++pos;
+  }
+  return pos;
+}
+
+int Display::EditPosition(int shownPosition) const {
+  const std::u16string& shown = text_.Shown();
+  int edit = 0;
+  for (int pos = 0; pos < shownPosition && pos < static_cast<int>(shown.size()); ++pos) {
+    edit += shown[static_cast<std::size_t>(pos)] == form::ShownText::kBreak ? 2 : 1;
+  }
+  return edit;
+}
+
+void Display::SelectedRange(int* from, int* to) const {
+  DWORD editFrom = 0;
+  DWORD editTo = 0;
+  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&editFrom),
+               reinterpret_cast<LPARAM>(&editTo));
+  *from = text_.TextIndex(ShownPosition(static_cast<int>(editFrom)));
+  *to = std::max(*from, text_.TextIndex(ShownPosition(static_cast<int>(editTo))));
 }
 
 void Display::SetTextColor(COLORREF color) {
@@ -119,45 +127,38 @@ HBRUSH Display::ControlColor(HDC dc) const {
 }
 
 void Display::ReplaceSelection(const std::wstring& with) {
-  DWORD shownFrom = 0;
-  DWORD shownTo = 0;
-  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&shownFrom),
-               reinterpret_cast<LPARAM>(&shownTo));
-  std::size_t from = 0;
-  std::size_t to = 0;
-  ExactRange(static_cast<int>(shownFrom), static_cast<int>(shownTo), &from, &to);
-  text_.replace(from, to - from, with);
+  int from = 0;
+  int to = 0;
+  SelectedRange(&from, &to);
+  text_.Replace(from, to, ToU16(with));
   Show();
   // The caret goes after what was put in.
-  const std::size_t caret = from + with.size();
-  const std::size_t shownCaret = caret < hidden_ ? 0 : caret - hidden_ + (hidden_ > 0 ? 1 : 0);
-  SendMessageW(hwnd_, EM_SETSEL, shownCaret, shownCaret);
+  const int caret = EditPosition(text_.ShownPosition(from + static_cast<int>(with.size())));
+  SendMessageW(hwnd_, EM_SETSEL, caret, caret);
 }
 
 void Display::CopySelection() const {
-  DWORD shownFrom = 0;
-  DWORD shownTo = 0;
-  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&shownFrom),
-               reinterpret_cast<LPARAM>(&shownTo));
-  std::size_t from = 0;
-  std::size_t to = 0;
-  ExactRange(static_cast<int>(shownFrom), static_cast<int>(shownTo), &from, &to);
-  if (to > from) WriteClipboardText(GetParent(hwnd_), text_.substr(from, to - from));
+  int from = 0;
+  int to = 0;
+  SelectedRange(&from, &to);
+  if (to <= from) return;
+  const std::u16string& text = text_.Text();
+  WriteClipboardText(GetParent(hwnd_), std::wstring(text.begin() + from, text.begin() + to));
 }
 
 LRESULT Display::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETTEXT:
-      text_ = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+      text_.Set(ToU16(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L""));
       Show();
       return TRUE;
     case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(text_.size());
+      return static_cast<LRESULT>(text_.Text().size());
     case WM_GETTEXT: {
       if (wParam == 0) return 0;
       auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-      const std::size_t count = std::min<std::size_t>(text_.size(), wParam - 1);
-      std::copy_n(text_.data(), count, buffer);
+      const std::size_t count = std::min<std::size_t>(text_.Text().size(), wParam - 1);
+      std::copy_n(text_.Text().data(), count, buffer);
       buffer[count] = L'\0';
       return static_cast<LRESULT>(count);
     }

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "form/ShownText.h"
 #include "win32/Dpi.h"
 
 namespace solvanex::win32 {
@@ -25,7 +26,7 @@ class Display {
   HWND Handle() const { return hwnd_; }
 
   // The exact text.
-  const std::wstring& Text() const { return text_; }
+  std::wstring Text() const;
   void SetText(const std::wstring& text);
   // What the edit control shows of it.
   std::wstring ShownText() const;
@@ -45,15 +46,18 @@ class Display {
                                             UINT_PTR id, DWORD_PTR data);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Show();
-  // The range [from, to) of the exact text that the shown range [shownFrom, shownTo) stands for.
-  void ExactRange(int shownFrom, int shownTo, std::size_t* from, std::size_t* to) const;
+  // Positions in the edit control, where each shown line break is CR LF, and in the shown text,
+  // where it is one character.
+  int ShownPosition(int editPosition) const;
+  int EditPosition(int shownPosition) const;
+  // The range [from, to) of the exact text that the control's selection stands for.
+  void SelectedRange(int* from, int* to) const;
   void ReplaceSelection(const std::wstring& with);
   void CopySelection() const;
 
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
-  std::wstring text_;
-  std::size_t hidden_ = 0;  // leading characters of text_ that the control does not show
+  form::ShownText text_;
   COLORREF color_ = 0;
 };
 

@@ -5,21 +5,12 @@
 // times the pen width, a vertical one its width, which makes the control paint again.
 #pragma once
 
+#include "form/LineGeometry.h"
 #include "win32/BaseWindow.h"
 
 namespace solvanex::win32 {
 
-enum class LineType {
-  ltCustom,
-  ltHorizontal,
-  ltVertical,
-  ltTop,
-  ltBottom,
-  ltLeft,
-  ltRight,
-  ltUpDiagonal,
-  ltDownDiagonal
-};
+using form::LineType;
 
 class LineControl : public BaseWindow {
  public:
@@ -37,10 +28,10 @@ class LineControl : public BaseWindow {
   void SetPenColor(COLORREF color);
   int PenWidth() const { return penWidth_; }
   void SetPenWidth(int width);
-  int FromX() const { return fromX_; }
-  int FromY() const { return fromY_; }
-  int ToX() const { return toX_; }
-  int ToY() const { return toY_; }
+  int FromX() const { return ends_.fromX; }
+  int FromY() const { return ends_.fromY; }
+  int ToX() const { return ends_.toX; }
+  int ToY() const { return ends_.toY; }
   // Taken only while the type is ltCustom.
   void SetFromX(int value);
   void SetFromY(int value);
@@ -64,10 +55,7 @@ class LineControl : public BaseWindow {
   LineType line_ = LineType::ltCustom;
   COLORREF penColor_ = RGB(0, 0, 0);
   int penWidth_ = 1;
-  int fromX_ = 0;
-  int toX_ = 35;
-  int fromY_ = 0;
-  int toY_ = 35;
+  form::LineEnds ends_;
 };
 
 }  // namespace solvanex::win32

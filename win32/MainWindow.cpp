@@ -3,9 +3,12 @@
 #include <commctrl.h>
 
 #include "clinical/Keypad.h"
+#include "form/Buttons.h"
+#include "form/ErrorText.h"
+#include "form/Menus.h"
+#include "form/Window.h"
 #include "win32/Clipboard.h"
-#include "win32/ErrorText.h"
-#include "win32/Layout.h"
+#include "win32/FormWin32.h"
 #include "win32/ResourceIds.h"
 #include "win32/Wide.h"
 
@@ -82,8 +85,8 @@ void TForm1::Create() {
                                              GetSystemMetrics(SM_CYSMICON), 0));
   RegisterClass(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), icon_);
   BuildMenu();
-  const SIZE client = layout::ClientSize();
-  RECT outer{0, 0, dpi.Scale(client.cx), dpi.Scale(client.cy)};
+  const form::Size client = form::kClientSize;
+  RECT outer{0, 0, dpi.Scale(client.width), dpi.Scale(client.height)};
   AdjustWindowRectEx(&outer, kWindowStyle, TRUE, 0);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
@@ -92,14 +95,14 @@ void TForm1::Create() {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
-  CreateBase(0, kClassName, ToWide(layout::Caption()).c_str(), kWindowStyle, left, top, width,
-             height, nullptr, mainMenu1_);
+  CreateBase(0, kClassName, ToWide(form::kCaption).c_str(), kWindowStyle, left, top, width, height,
+             nullptr, mainMenu1_);
   if (Handle() == nullptr) return;
   // The menu bar may wrap to more lines than AdjustWindowRectEx assumed: the client area is
   // made exactly the layout's size.
   RECT have;
   GetClientRect(Handle(), &have);
-  const int extra = dpi.Scale(client.cy) - (have.bottom - have.top);
+  const int extra = dpi.Scale(client.height) - (have.bottom - have.top);
   if (extra != 0)
     SetWindowPos(Handle(), nullptr, left, top - extra / 2, width, height + extra,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -120,9 +123,9 @@ void TForm1::BuildMenu() {
   std::vector<ACCEL> shortcuts;
   HMENU popup = nullptr;
   std::string_view popupName;
-  const auto items = layout::Menu();
+  const auto items = form::MenuTable();
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const layout::MenuItem& item = items[i];
+    const form::MenuItemLayout& item = items[i];
     if (popup == nullptr || item.menuName != popupName) {
       popup = CreatePopupMenu();
       popupName = item.menuName;
@@ -130,17 +133,19 @@ void TForm1::BuildMenu() {
                   ToWide(item.menuCaption).c_str());
     }
     const UINT id = kFirstMenuId + static_cast<UINT>(i);
-    if (item.command == layout::Command::None) {
+    if (item.command == form::MenuCommand::None) {
       AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
       continue;
     }
     std::wstring caption = ToWide(item.caption);
-    if (item.key != 0) {
-      caption += L'\t';
-      if (item.control) caption += L"Ctrl+";
-      caption += static_cast<wchar_t>(item.key);
-      shortcuts.push_back({static_cast<BYTE>(FVIRTKEY | (item.control ? FCONTROL : 0)), item.key,
-                           static_cast<WORD>(id)});
+    if (!item.accelerator.Empty()) {
+      caption += L'\t' + ToWide(form::AcceleratorText(item.accelerator));
+      const form::Modifiers modifiers = item.accelerator.modifiers;
+      const BYTE flags = FVIRTKEY | ((modifiers & form::kCtrl) ? FCONTROL : 0) |
+                         ((modifiers & form::kShift) ? FSHIFT : 0) |
+                         ((modifiers & form::kAlt) ? FALT : 0);
+      shortcuts.push_back(
+          {flags, static_cast<WORD>(item.accelerator.letter), static_cast<WORD>(id)});
     }
     AppendMenuW(popup, MF_STRING, id, caption.c_str());
   }
@@ -148,7 +153,7 @@ void TForm1::BuildMenu() {
 }
 
 UINT TForm1::MenuCommandId(std::string_view name) const {
-  const auto items = layout::Menu();
+  const auto items = form::MenuTable();
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (items[i].name == name) return kFirstMenuId + static_cast<UINT>(i);
   }
@@ -169,9 +174,9 @@ void TForm1::BuildControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const Dpi& dpi = services_.dpi;
   LOGFONTW face{};
-  face.lfHeight = dpi.Scale(layout::DisplayFontHeight());
+  face.lfHeight = dpi.Scale(form::kDisplayFontHeight);
   face.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring faceName = ToWide(layout::DisplayFontName());
+  const std::wstring faceName = ToWide(form::kDisplayFontName);
   wcsncpy_s(face.lfFaceName, LF_FACESIZE, faceName.c_str(), _TRUNCATE);
   font_ = CreateFontIndirectW(&face);
   const auto setFont = [this](HWND control) {
@@ -183,38 +188,34 @@ void TForm1::BuildControls() {
                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);
   SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, dpi.Scale(400));
 
-  display_.Create(Handle(), kDisplayId, Scaled(layout::AfficheurBounds()), dpi);
-  display_.SetText(ToWide(layout::AfficheurInitialText()));
-  hints_[display_.Handle()] = ToWide(layout::AfficheurHint());
+  display_.Create(Handle(), kDisplayId, Scaled(ToRect(form::kAfficheurRect)), dpi);
+  display_.SetText(ToWide(form::kAfficheurInitialText));
+  hints_[display_.Handle()] = ToWide(form::kAfficheurHint);
 
-  const RECT memory = Scaled(layout::EnMemoireBounds());
+  const RECT memory = Scaled(ToRect(form::kEnMemoireRect));
   enMemoire_ = CreateWindowExW(
       0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | SS_CENTER | SS_CENTERIMAGE,
       memory.left, memory.top, memory.right - memory.left, memory.bottom - memory.top, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemoryId)), instance, nullptr);
   setFont(enMemoire_);
-  hints_[enMemoire_] = ToWide(layout::EnMemoireHint());
+  hints_[enMemoire_] = ToWide(form::kEnMemoireHint);
 
-  const auto& keys = Keypad();
   int id = kFirstButtonId;
-  for (const layout::Button& row : layout::Buttons()) {
-    const KeyBinding* binding = FindKey(keys, row.name);
+  for (const form::FormButton& row : form::FormButtons()) {
     auto button = std::make_unique<KeyButton>(&gate_);
-    button->Create(Handle(), id++, binding != nullptr ? ToWide(binding->caption) : L"", row.color,
-                   Scaled(row.bounds));
+    button->Create(Handle(), id++, ToWide(row.Caption()), ToColorRef(row.CaptionColor()),
+                   Scaled(ToRect(row.layout->rect)));
     setFont(button->Handle());
-    bindings_[button->Handle()] = binding;
-    if (binding != nullptr && !binding->hint.empty()) {
-      hints_[button->Handle()] = ToWide(binding->hint);
-      if (row.tooltip) AddTooltip(button->Handle(), ToWide(binding->hint));
-    }
+    bindings_[button->Handle()] = row.binding;
+    if (!row.Hint().empty()) hints_[button->Handle()] = ToWide(row.Hint());
+    if (row.ShowsTooltip()) AddTooltip(button->Handle(), ToWide(row.Hint()));
     buttons_.push_back(std::move(button));
   }
 
-  const auto buildGroup = [&](const layout::ChoiceGroup& row, int groupId) {
+  const auto buildGroup = [&](const form::ChoiceGroupLayout& row, int groupId) {
     auto group = std::make_unique<ChoiceGroup>(&gate_);
-    group->Create(Handle(), groupId, {ToWide(row.items[0]), ToWide(row.items[1])}, 2, row.color,
-                  Scaled(row.bounds), font_);
+    group->Create(Handle(), groupId, {ToWide(row.items[0]), ToWide(row.items[1])}, row.columns,
+                  ToColorRef(row.color), Scaled(ToRect(row.rect)), font_, dpi);
     group->SetItemIndex(0);
     const std::wstring hint = ToWide(row.hint);
     hints_[group->Handle()] = hint;
@@ -222,22 +223,26 @@ void TForm1::BuildControls() {
     for (int i = 0; i < group->ItemCount(); ++i) AddTooltip(group->ItemHandle(i), hint);
     return group;
   };
-  radioGroup1_ = buildGroup(layout::RadioGroup1(), kRadioGroup1Id);
-  radioGroup2_ = buildGroup(layout::RadioGroup2(), kRadioGroup2Id);
+  radioGroup1_ = buildGroup(form::kRadioGroup1, kRadioGroup1Id);
+  radioGroup2_ = buildGroup(form::kRadioGroup2, kRadioGroup2Id);
 
-  const RECT bar = Scaled(layout::StatusBarBounds());
+  const RECT bar = Scaled(ToRect(form::kStatusBarRect));
   statusBar1_ = CreateWindowExW(
       0, STATUSCLASSNAMEW, nullptr,
       WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, bar.left, bar.top,
       bar.right - bar.left, bar.bottom - bar.top, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)), instance, nullptr);
   setFont(statusBar1_);
-  int parts[] = {dpi.Scale(layout::FirstPanelWidth()), -1};
-  SendMessageW(statusBar1_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  // Each panel's right edge; the last reaches the end of the bar.
+  std::vector<int> parts;
+  int right = 0;
+  for (const int width : form::kPanelWidths) parts.push_back(right += dpi.Scale(width));
+  parts.push_back(-1);
+  SendMessageW(statusBar1_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
   SendMessageW(statusBar1_, SB_SETTEXTW, 0,
-               reinterpret_cast<LPARAM>(ToWide(layout::Copyright()).c_str()));
-  SendMessageW(statusBar1_, SB_SETTEXTW, 1,
-               reinterpret_cast<LPARAM>(ToWide(layout::WindowHint()).c_str()));
+               reinterpret_cast<LPARAM>(ToWide(form::kCopyright).c_str()));
+  SendMessageW(statusBar1_, SB_SETTEXTW, form::kHintPanel,
+               reinterpret_cast<LPARAM>(ToWide(form::kWindowHint).c_str()));
 
   view_ = std::make_unique<View>(*this);
   calculator_ = std::make_unique<Calculator>(*view_, decimalSeparator_, ClinicalFormulas());
@@ -262,18 +267,17 @@ void TForm1::FormDestroy() {
 void TForm1::FillDigitButtons() {
   // The digits are found by their captions, walking the buttons in creation order.
   for (const auto& button : buttons_) {
-    wchar_t caption[4];
-    if (GetWindowTextW(button->Handle(), caption, 4) == 1 && caption[0] >= L'0' &&
-        caption[0] <= L'9') {
-      digitButtons_[static_cast<std::size_t>(caption[0] - L'0')] = button.get();
-    }
+    wchar_t caption[8];
+    const int length = GetWindowTextW(button->Handle(), caption, 8);
+    const int digit = form::DigitOfCaption(ToUtf8(std::wstring_view(caption, length)));
+    if (digit >= 0) digitButtons_[static_cast<std::size_t>(digit)] = button.get();
   }
 }
 
 KeyButton* TForm1::Button(std::string_view name) const {
-  const auto rows = layout::Buttons();
+  const auto& rows = form::FormButtons();
   for (std::size_t i = 0; i < rows.size() && i < buttons_.size(); ++i) {
-    if (rows[i].name == name) return buttons_[i].get();
+    if (rows[i].Name() == name) return buttons_[i].get();
   }
   return nullptr;
 }
@@ -302,7 +306,7 @@ void TForm1::PressButton(KeyButton* button) {
   // Also after a click that ended in an error: no button stays down. A running timer keeps its
   // period, so one tick releases a whole burst of keys.
   if (!timerRunning_) {
-    SetTimer(Handle(), kTimer1, layout::TimerInterval(), nullptr);
+    SetTimer(Handle(), kTimer1, form::kTimerInterval, nullptr);
     timerRunning_ = true;
   }
 }
@@ -316,27 +320,20 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::FormKeyDown(WPARAM key) {
-  for (const layout::KeyDown& row : layout::KeyDownTable()) {
-    if (row.key == key) {
-      PressButton(Button(row.button));
-      return;
-    }
-  }
+  const std::string_view button = form::KeyDownButton(ToFormKey(key));
+  if (!button.empty()) PressButton(Button(button));
 }
 
 void TForm1::FormKeyPress(wchar_t character) {
-  // A key held with Ctrl (and not AltGr, which is Ctrl and Alt) is a command, not typing.
-  if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) return;
-  if (character >= L'0' && character <= L'9') {
-    PressButton(DigitButton(static_cast<char>(character)));
+  // A key held with Ctrl or Alt is a command, not typing; AltGr (Ctrl and Alt) types.
+  if (!form::TypesCharacter(HeldModifiers(), true)) return;
+  const int digit = form::DigitOfCharacter(character);
+  if (digit >= 0) {
+    PressButton(DigitButton(static_cast<char>('0' + digit)));
     return;
   }
-  for (const layout::Character& row : layout::CharacterTable()) {
-    if (row.character == character) {
-      PressButton(Button(row.button));
-      return;
-    }
-  }
+  const std::string_view button = form::CharacterButton(character);
+  if (!button.empty()) PressButton(Button(button));
 }
 
 void TForm1::Quitter1Click() {
@@ -367,9 +364,8 @@ void TForm1::Rubriquesdelaide1Click() {
     services_.help->ShowHelpTopics();
     return;
   }
-  MessageBoxW(Handle(),
-              L"L'aide n'est pas disponible : le visualiseur d'aide n'a pas pu être chargé.",
-              ToWide(layout::Caption()).c_str(), MB_OK | MB_ICONINFORMATION);
+  MessageBoxW(Handle(), ToWide(form::kHelpUnavailable).c_str(), ToWide(form::kCaption).c_str(),
+              MB_OK | MB_ICONINFORMATION);
 }
 
 void TForm1::Aproposde1Click() {
@@ -377,25 +373,25 @@ void TForm1::Aproposde1Click() {
 }
 
 void TForm1::RunCommand(UINT id) {
-  const auto items = layout::Menu();
+  const auto items = form::MenuTable();
   if (id < kFirstMenuId || id - kFirstMenuId >= items.size()) return;
   if (!gate_.IsOpen()) return;
   switch (items[id - kFirstMenuId].command) {
-    case layout::Command::None:
+    case form::MenuCommand::None:
       break;
-    case layout::Command::Quit:
+    case form::MenuCommand::Quit:
       Quitter1Click();
       break;
-    case layout::Command::Copy:
+    case form::MenuCommand::Copy:
       Coller1Click();
       break;
-    case layout::Command::Paste:
+    case form::MenuCommand::Paste:
       Coller2Click();
       break;
-    case layout::Command::HelpTopics:
+    case form::MenuCommand::HelpTopics:
       Rubriquesdelaide1Click();
       break;
-    case layout::Command::About:
+    case form::MenuCommand::About:
       Aproposde1Click();
       break;
   }
@@ -405,7 +401,13 @@ void TForm1::OnHandlerError(std::exception_ptr error) {
   // Until the box has closed no input reaches the window: keys already queued behind the
   // failing one must not act before it.
   gate_.Close();
-  pendingErrors_.push_back(ErrorBoxTextOf(error));
+  std::string text;
+  try {
+    std::rethrow_exception(error);
+  } catch (...) {
+    text = form::CurrentErrorBoxMessage();
+  }
+  pendingErrors_.push_back(ToWide(text));
   if (Handle() != nullptr) PostMessageW(Handle(), kShowErrorBox, 0, 0);
 }
 
@@ -414,7 +416,7 @@ void TForm1::ShowQueuedErrors() {
     const std::wstring text = std::move(pendingErrors_.front());
     pendingErrors_.erase(pendingErrors_.begin());
     try {
-      if (services_.errorBox) services_.errorBox(Handle(), ToWide(layout::Caption()), text);
+      if (services_.errorBox) services_.errorBox(Handle(), ToWide(form::kCaption), text);
     } catch (...) {
       // The box itself failing must not take the window down with it.
     }
@@ -494,7 +496,7 @@ std::wstring TForm1::HintAt(POINT screen) const {
     if (!hint.empty()) return hint;
     if (control == Handle()) break;
   }
-  return ToWide(layout::WindowHint());
+  return ToWide(form::kWindowHint);
 }
 
 void TForm1::RefreshHint() {
@@ -510,7 +512,8 @@ void TForm1::SetCurrentHint(const std::wstring& hint) {
 }
 
 void TForm1::ShowApplicationHint() {
-  SendMessageW(statusBar1_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(currentHint_.c_str()));
+  SendMessageW(statusBar1_, SB_SETTEXTW, form::kHintPanel,
+               reinterpret_cast<LPARAM>(currentHint_.c_str()));
 }
 
 std::wstring TForm1::PanelText(int panel) const {
@@ -527,7 +530,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       BuildControls();
       FormCreate();
       // The release timer runs from creation; its first tick finds nothing pressed.
-      SetTimer(Handle(), kTimer1, layout::TimerInterval(), nullptr);
+      SetTimer(Handle(), kTimer1, form::kTimerInterval, nullptr);
       timerRunning_ = true;
       return 0;
     case WM_COMMAND: {

@@ -1,30 +1,20 @@
 #include "win32/Wide.h"
 
-#include <windows.h>
-
-#include <climits>
+#include "form/Unicode.h"
 
 namespace solvanex::win32 {
 
+// wchar_t is a UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring ToWide(std::string_view utf8) {
-  if (utf8.empty() || utf8.size() > INT_MAX) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
+  const std::u16string text = form::Utf8ToUtf16(utf8);
+  return std::wstring(text.begin(), text.end());
 }
 
 std::string ToUtf8(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  if (length > 0) {
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  }
-  return utf8;
+  return form::Utf16ToUtf8(
+      std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
 }
 
 }  // namespace solvanex::win32

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "form/About.h"
 #include "help/hh.h"
 #include "win32/AboutBox.h"
 #include "win32/MainWindow.h"
@@ -56,8 +57,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   {
     win32::HtmlHelpAccess helpViewer;
     win32::TAboutBox aboutBox1;
-    aboutBox1.SetProductName(L"SOLVANEX");
-    aboutBox1.SetVersion(L"Version 1.00 - Win 9x et Win XP");
+    aboutBox1.SetProductName(win32::ToWide(form::about::kProductName));
+    aboutBox1.SetVersion(win32::ToWide(form::about::kVersion));
     win32::TForm1::Services services;
     services.help = help::HtmlHelpAvailable() ? &helpViewer : nullptr;
     services.about = &aboutBox1;

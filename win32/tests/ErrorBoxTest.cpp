@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
-#include "win32/Layout.h"
+#include "form/Buttons.h"
+#include "form/Menus.h"
+#include "form/Window.h"
+#include "win32/FormWin32.h"
 #include "win32/Wide.h"
 
 namespace solvanex::win32::test {
@@ -15,7 +18,7 @@ TEST(ErrorBoxTest, APastedWordFailsAtTheNextOperatorWithItsMessage) {
   fixture.Command("Coller2");
   fixture.Char(L'+');
   ASSERT_EQ(fixture.Boxes().size(), 1u);
-  EXPECT_EQ(ToUtf8(fixture.Boxes()[0].caption), layout::Caption());
+  EXPECT_EQ(ToUtf8(fixture.Boxes()[0].caption), form::kCaption);
   EXPECT_EQ(fixture.Boxes()[0].text, L"'abc' n'est pas une valeur en virgule flottante correcte.");
   // What the handler changed before the error stays; the program runs on.
   fixture.Char(L'5');
@@ -109,7 +112,7 @@ TEST(ErrorBoxTest, TheRealBoxHasTheErrorIconTheTitleAndTheText) {
   fixture.Command("Coller2");
   SetTimer(nullptr, 0, 20, FindAndCloseBox);
   fixture.Click("Egal");
-  EXPECT_EQ(ToUtf8(box.caption), layout::Caption());
+  EXPECT_EQ(ToUtf8(box.caption), form::kCaption);
   EXPECT_EQ(box.text, L"'x' n'est pas une valeur en virgule flottante correcte.");
   EXPECT_TRUE(box.errorIcon);
   reading = nullptr;

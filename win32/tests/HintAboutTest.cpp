@@ -6,11 +6,14 @@
 #include <commctrl.h>
 
 #include "FormFixture.h"
-#include "about/MemoryText.h"
 #include "clinical/Keypad.h"
+#include "form/Buttons.h"
+#include "form/MemoryText.h"
+#include "form/Menus.h"
+#include "form/Window.h"
 #include "platform/Beep.h"
 #include "win32/AboutBox.h"
-#include "win32/Layout.h"
+#include "win32/FormWin32.h"
 #include "win32/Wide.h"
 
 namespace solvanex::win32::test {
@@ -24,12 +27,12 @@ POINT CentreOf(HWND control) {
 
 TEST(HintTest, EveryButtonExplainsItselfInTheStatusBar) {
   FormFixture fixture;
-  const auto rows = layout::Buttons();
+  const auto rows = form::ButtonTable();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE(std::string(rows[i].name));
     const KeyBinding* binding = FindKey(Keypad(), rows[i].name);
     const std::string expected =
-        binding->hint.empty() ? std::string(layout::WindowHint()) : std::string(binding->hint);
+        binding->hint.empty() ? std::string(form::kWindowHint) : std::string(binding->hint);
     EXPECT_EQ(ToUtf8(fixture.Form().HintAt(CentreOf(fixture.Form().Buttons()[i]->Handle()))),
               expected);
     // A tooltip where the table asks for one.
@@ -46,13 +49,13 @@ TEST(HintTest, EveryButtonExplainsItselfInTheStatusBar) {
 TEST(HintTest, OtherControlsAndTheChoiceItemsCarryTheirHints) {
   FormFixture fixture;
   TForm1& form = fixture.Form();
-  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.Afficheur().Handle()))), layout::AfficheurHint());
-  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.EnMemoire()))), layout::EnMemoireHint());
+  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.Afficheur().Handle()))), form::kAfficheurHint);
+  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.EnMemoire()))), form::kEnMemoireHint);
   EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.RadioGroup1().ItemHandle(1)))),
-            layout::RadioGroup1().hint);
+            form::kRadioGroup1.hint);
   EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.RadioGroup2().ItemHandle(0)))),
-            layout::RadioGroup2().hint);
-  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.StatusBar1()))), layout::WindowHint());
+            form::kRadioGroup2.hint);
+  EXPECT_EQ(ToUtf8(form.HintAt(CentreOf(form.StatusBar1()))), form::kWindowHint);
   EXPECT_EQ(form.HintAt({-5000, -5000}), L"");
 }
 
@@ -126,7 +129,7 @@ TEST_F(AboutTest, ShowsItsTextsTheMemoryFiguresAndAnEngravedLine) {
   EXPECT_EQ(texts[2], TAboutBox::DefaultCopyright());
   wchar_t group[8] = {};
   GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, group, 8);
-  EXPECT_EQ(texts[3], ToWide(PhysicalMemoryText(523763712, ToUtf8(group))));
+  EXPECT_EQ(texts[3], ToWide(form::PhysicalMemoryText(523763712, ToUtf8(group))));
   EXPECT_EQ(texts[4], L"Ressources syst\u00e8me      : 37% libre.");
   EXPECT_EQ(std::vector<int>(line1, line1 + 4), (std::vector<int>{0, 4, 195, 4}));
   EXPECT_EQ(std::vector<int>(line2, line2 + 4), (std::vector<int>{0, 4, 195, 4}));

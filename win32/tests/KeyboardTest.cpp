@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
-#include "win32/Layout.h"
+#include "form/Buttons.h"
+#include "form/Menus.h"
+#include "form/Window.h"
+#include "win32/FormWin32.h"
 
 namespace solvanex::win32::test {
 namespace {

@@ -9,7 +9,10 @@
 
 #include "FormFixture.h"
 #include "clinical/Keypad.h"
-#include "win32/Layout.h"
+#include "form/Buttons.h"
+#include "form/Menus.h"
+#include "form/Window.h"
+#include "win32/FormWin32.h"
 #include "win32/Wide.h"
 
 namespace solvanex::win32::test {
@@ -41,35 +44,35 @@ TEST_P(ScaledLayoutTest, EveryControlSitsAtItsScaledPlace) {
   GetClientRect(window, &client);
   // A window larger than the screen is cut to it by the system: the test prefix's screen is
   // that of a 96 dpi display.
-  if (scale.Scale(layout::ClientSize().cx) < GetSystemMetrics(SM_CXSCREEN)) {
-    EXPECT_EQ(client.right, scale.Scale(layout::ClientSize().cx));
-    EXPECT_EQ(client.bottom, scale.Scale(layout::ClientSize().cy));
+  if (scale.Scale(form::kClientSize.width) < GetSystemMetrics(SM_CXSCREEN)) {
+    EXPECT_EQ(client.right, scale.Scale(form::kClientSize.width));
+    EXPECT_EQ(client.bottom, scale.Scale(form::kClientSize.height));
   }
 
-  const auto rows = layout::Buttons();
+  const auto rows = form::ButtonTable();
   ASSERT_EQ(fixture.Form().Buttons().size(), rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE(std::string(rows[i].name));
     const KeyButton& button = *fixture.Form().Buttons()[i];
-    EXPECT_TRUE(SameRect(ClientRectOf(button.Handle(), window), scale.Scale(rows[i].bounds)));
-    EXPECT_EQ(button.Color(), rows[i].color);
+    EXPECT_TRUE(SameRect(ClientRectOf(button.Handle(), window), scale.Scale(ToRect(rows[i].rect))));
+    EXPECT_EQ(button.Color(), form::ColorOf(rows[i].color));
     const KeyBinding* binding = FindKey(Keypad(), rows[i].name);
     ASSERT_NE(binding, nullptr);
     EXPECT_EQ(ToUtf8(fixture.WindowText(button.Handle())), binding->caption);
   }
   EXPECT_TRUE(SameRect(ClientRectOf(fixture.Form().Afficheur().Handle(), window),
-                       scale.Scale(layout::AfficheurBounds())));
+                       scale.Scale(ToRect(form::kAfficheurRect))));
   EXPECT_TRUE(SameRect(ClientRectOf(fixture.Form().EnMemoire(), window),
-                       scale.Scale(layout::EnMemoireBounds())));
+                       scale.Scale(ToRect(form::kEnMemoireRect))));
   EXPECT_TRUE(SameRect(ClientRectOf(fixture.Form().StatusBar1(), window),
-                       scale.Scale(layout::StatusBarBounds())));
+                       scale.Scale(ToRect(form::kStatusBarRect))));
   EXPECT_TRUE(SameRect(ClientRectOf(fixture.Form().RadioGroup1().Handle(), window),
-                       scale.Scale(layout::RadioGroup1().bounds)));
+                       scale.Scale(ToRect(form::kRadioGroup1.rect))));
   EXPECT_TRUE(SameRect(ClientRectOf(fixture.Form().RadioGroup2().Handle(), window),
-                       scale.Scale(layout::RadioGroup2().bounds)));
+                       scale.Scale(ToRect(form::kRadioGroup2.rect))));
   int parts[2] = {};
   SendMessageW(fixture.Form().StatusBar1(), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-  EXPECT_EQ(parts[0], scale.Scale(layout::FirstPanelWidth()));
+  EXPECT_EQ(parts[0], scale.Scale(form::kPanelWidths[0]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, ScaledLayoutTest, ::testing::Values(96, 144, 192));
@@ -77,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, ScaledLayoutTest, ::testing::Values(96, 144, 192))
 TEST(LayoutTest, WindowIsTitledFixedAndCentredFrameIncluded) {
   FormFixture fixture;
   const HWND window = fixture.Window();
-  EXPECT_EQ(ToUtf8(fixture.WindowText(window)), layout::Caption());
+  EXPECT_EQ(ToUtf8(fixture.WindowText(window)), form::kCaption);
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -106,8 +109,8 @@ TEST(LayoutTest, StartsClearedWithFirstChoicesAndTheWindowHint) {
   EXPECT_EQ(fixture.WindowText(fixture.Form().EnMemoire()), L"");
   EXPECT_EQ(fixture.Form().RadioGroup1().ItemIndex(), 0);
   EXPECT_EQ(fixture.Form().RadioGroup2().ItemIndex(), 0);
-  EXPECT_EQ(ToUtf8(fixture.Form().PanelText(1)), layout::WindowHint());
-  EXPECT_EQ(ToUtf8(fixture.Form().PanelText(0)), layout::Copyright());
+  EXPECT_EQ(ToUtf8(fixture.Form().PanelText(1)), form::kWindowHint);
+  EXPECT_EQ(ToUtf8(fixture.Form().PanelText(0)), form::kCopyright);
   // The display is read-only, out of the tab order, right-aligned and multi-line.
   const LONG_PTR style = GetWindowLongPtrW(fixture.Form().Afficheur().Handle(), GWL_STYLE);
   EXPECT_TRUE(style & ES_READONLY);
@@ -119,9 +122,9 @@ TEST(LayoutTest, StartsClearedWithFirstChoicesAndTheWindowHint) {
 
 TEST(LayoutTest, ChoiceGroupsShowTheirItemsInTheirColours) {
   FormFixture fixture;
-  for (const auto* row : {&layout::RadioGroup1(), &layout::RadioGroup2()}) {
+  for (const auto* row : {&form::kRadioGroup1, &form::kRadioGroup2}) {
     ChoiceGroup& group =
-        row == &layout::RadioGroup1() ? fixture.Form().RadioGroup1() : fixture.Form().RadioGroup2();
+        row == &form::kRadioGroup1 ? fixture.Form().RadioGroup1() : fixture.Form().RadioGroup2();
     SCOPED_TRACE(std::string(row->name));
     EXPECT_EQ(group.Color(), row->color);
     ASSERT_EQ(group.ItemCount(), 2);
@@ -147,14 +150,16 @@ TEST(LayoutTest, MenusCarryTheirCaptionsAndShortcuts) {
     menus.push_back(text);
   }
   EXPECT_EQ(menus, (std::vector<std::wstring>{L"&Fichier", L"&Edition", L"&Aide"}));
-  for (const layout::MenuItem& item : layout::Menu()) {
-    if (item.command == layout::Command::None) continue;
+  for (const form::MenuItemLayout& item : form::MenuTable()) {
+    if (item.command == form::MenuCommand::None) continue;
     SCOPED_TRACE(std::string(item.name));
     wchar_t text[64] = {};
     ASSERT_GT(GetMenuStringW(bar, fixture.Form().MenuCommandId(item.name), text, 64, MF_BYCOMMAND),
               0);
     std::wstring caption = ToWide(item.caption);
-    if (item.key != 0) caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(item.key);
+    if (!item.accelerator.Empty()) {
+      caption += std::wstring(L"\tCtrl+") + static_cast<wchar_t>(item.accelerator.letter);
+    }
     EXPECT_EQ(text, caption);
   }
   std::vector<ACCEL> shortcuts(8);
