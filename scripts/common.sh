@@ -17,8 +17,10 @@ SOLVANEX_PACKAGES=(
   libxcb-damage0-dev
   # The Debian package: icons, packaging and its checks.
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
-  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources.
-  mingw-w64 wine wine64 googletest
+  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources; the classic
+  # dialog fonts for the Wine prefixes; and for the Windows window's end-to-end run, the X
+  # clipboard (xclip) and the window's picture (xwd, netpbm).
+  mingw-w64 wine wine64 googletest fonts-wine xclip x11-apps netpbm
 )
 
 solvanex_install_missing() {
