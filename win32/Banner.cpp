@@ -30,10 +30,10 @@ bool StartGdiPlus() {
 
 }  // namespace
 
-HBITMAP LoadPngResource(int id, int width, int height, COLORREF background) {
+HBITMAP LoadPngResource(const wchar_t* name, int width, int height, COLORREF background) {
   if (!StartGdiPlus()) return nullptr;
   const HMODULE module = GetModuleHandleW(nullptr);
-  const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
+  const HRSRC resource = FindResourceW(module, name, RT_RCDATA);
   if (resource == nullptr) return nullptr;
   const HGLOBAL loaded = LoadResource(module, resource);
   const auto* bytes = static_cast<const BYTE*>(LockResource(loaded));
@@ -63,7 +63,7 @@ HBITMAP LoadPngResource(int id, int width, int height, COLORREF background) {
 }
 
 HBITMAP LoadBanner(int width, int height) {
-  return LoadPngResource(kBannerId, width, height, GetSysColor(COLOR_BTNFACE));
+  return LoadPngResource(MAKEINTRESOURCEW(kBannerId), width, height, GetSysColor(COLOR_BTNFACE));
 }
 
 }  // namespace solvanex::win32

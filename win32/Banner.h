@@ -10,8 +10,8 @@ namespace solvanex::win32 {
 // loaded (the box then shows none).
 HBITMAP LoadBanner(int width, int height);
 
-// The PNG resource id as a 32-bit bitmap with alpha at width × height, for menu images; null on
-// failure.
-HBITMAP LoadPngResource(int id, int width, int height, COLORREF background);
+// The PNG resource named name (or an integer id made a name by MAKEINTRESOURCE) drawn over
+// background at width × height; null on failure.
+HBITMAP LoadPngResource(const wchar_t* name, int width, int height, COLORREF background);
 
 }  // namespace solvanex::win32

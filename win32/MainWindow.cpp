@@ -7,6 +7,7 @@
 #include "form/ErrorText.h"
 #include "form/Menus.h"
 #include "form/Window.h"
+#include "win32/Banner.h"
 #include "win32/Clipboard.h"
 #include "win32/FormWin32.h"
 #include "win32/ResourceIds.h"
@@ -72,6 +73,7 @@ TForm1::~TForm1() {
   if (font_ != nullptr) DeleteObject(font_);
   if (icon_ != nullptr) DestroyIcon(icon_);
   if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+  for (const HBITMAP image : menuImages_) DeleteObject(image);
 }
 
 void TForm1::Create() {
@@ -150,6 +152,28 @@ void TForm1::BuildMenu() {
     AppendMenuW(popup, MF_STRING, id, caption.c_str());
   }
   accelerators_ = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+}
+
+void TForm1::LoadImages() {
+  if (imagesLoaded_) return;
+  imagesLoaded_ = true;
+  const auto items = form::MenuTable();
+  const int size = services_.dpi.Scale(16);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::wstring imageName = ToWide(form::MenuImageName(items[i].image));
+    if (imageName.empty()) continue;
+    // Resource names are upper case.
+    std::wstring name = L"MENU_";
+    for (const wchar_t c : imageName) name += static_cast<wchar_t>(towupper(c));
+    const HBITMAP image = LoadPngResource(name.c_str(), size, size, GetSysColor(COLOR_MENU));
+    if (image == nullptr) continue;
+    menuImages_.push_back(image);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = image;
+    SetMenuItemInfoW(mainMenu1_, kFirstMenuId + static_cast<UINT>(i), FALSE, &info);
+  }
 }
 
 UINT TForm1::MenuCommandId(std::string_view name) const {
@@ -582,6 +606,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) return HTBORDER;
       return hit;
     }
+    case WM_INITMENUPOPUP:
+      LoadImages();
+      return 0;
     case WM_ENTERMENULOOP:
       menuOpen_ = true;
       SetCurrentHint(L"");

@@ -111,6 +111,9 @@ class TForm1 : public BaseWindow {
   void BuildControls();
   void BuildMenu();
   void AddTooltip(HWND control, const std::wstring& text);
+  // Gives the menu items their images; done once, when a menu first opens: the pictures load
+  // GDI+, which a window used only from its keypad never needs.
+  void LoadImages();
   void FormCreate();
   void FormDestroy();
   void FillDigitButtons();
@@ -139,6 +142,8 @@ class TForm1 : public BaseWindow {
   HFONT font_ = nullptr;
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  std::vector<HBITMAP> menuImages_;
+  bool imagesLoaded_ = false;
   std::vector<std::unique_ptr<KeyButton>> buttons_;
   std::map<HWND, const KeyBinding*> bindings_;
   std::map<HWND, std::wstring> hints_;

@@ -170,3 +170,29 @@ TEST(LayoutTest, MenusCarryTheirCaptionsAndShortcuts) {
 
 }  // namespace
 }  // namespace solvanex::win32::test
+
+namespace solvanex::win32::test {
+namespace {
+
+TEST(LayoutTest, MenuItemsGetTheirImagesWhenAMenuFirstOpens) {
+  FormFixture fixture;
+  const HMENU bar = fixture.Form().MainMenu1();
+  const auto imageOf = [&](UINT id) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    GetMenuItemInfoW(bar, id, FALSE, &info);
+    return info.hbmpItem;
+  };
+  EXPECT_EQ(imageOf(fixture.Form().MenuCommandId("Quitter1")), nullptr);
+  SendMessageW(fixture.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 0)), 0);
+  for (const form::MenuItemLayout& item : form::MenuTable()) {
+    if (item.command == form::MenuCommand::None) continue;
+    SCOPED_TRACE(std::string(item.name));
+    EXPECT_EQ(imageOf(fixture.Form().MenuCommandId(item.name)) != nullptr,
+              item.image != form::MenuImage::None);
+  }
+}
+
+}  // namespace
+}  // namespace solvanex::win32::test
