@@ -11,6 +11,7 @@
 #include "win32/Clipboard.h"
 #include "win32/FormWin32.h"
 #include "win32/ResourceIds.h"
+#include "win32/StartupProbe.h"
 #include "win32/Wide.h"
 
 namespace solvanex::win32 {
@@ -491,7 +492,8 @@ int TForm1::RunMessageLoop() {
         DispatchMessageW(&msg);
       }
     }
-    // The queue is empty: the hint follows the pointer.
+    // The queue is empty: the window is painted, and the hint follows the pointer.
+    ReportFirstPaintIfAsked();
     if (Handle() != nullptr) RefreshHint();
     WaitMessage();
   }
