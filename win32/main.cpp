@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -29,13 +29,12 @@ char DecimalSeparator() {
   return '.';
 }
 
-// The command line as UTF-8 arguments.
+// The command line as UTF-8 arguments, as the run-time library split it (the shell's splitter
+// would load its library at every start for this alone).
 std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
-  int count = 0;
-  if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    for (int i = 0; i < count; ++i) arguments.push_back(solvanex::win32::ToUtf8(wide[i]));
-    LocalFree(wide);
+  for (int i = 0; i < __argc && __wargv != nullptr; ++i) {
+    arguments.push_back(solvanex::win32::ToUtf8(__wargv[i]));
   }
   return arguments;
 }
