@@ -12,6 +12,7 @@
 #include "form/Buttons.h"
 #include "form/Menus.h"
 #include "form/Window.h"
+#include "solvanex/Version.h"
 #include "win32/FormWin32.h"
 #include "win32/Wide.h"
 
@@ -192,6 +193,42 @@ TEST(LayoutTest, MenuItemsGetTheirImagesWhenAMenuFirstOpens) {
     EXPECT_EQ(imageOf(fixture.Form().MenuCommandId(item.name)) != nullptr,
               item.image != form::MenuImage::None);
   }
+}
+
+}  // namespace
+}  // namespace solvanex::win32::test
+
+namespace solvanex::win32::test {
+namespace {
+
+// The program's resources, which every test program carries too: the version resource and the
+// manifest take the project's version; the manifest asks for the common controls 6 and DPI
+// awareness.
+TEST(ResourcesTest, VersionResourceAndManifestCarryTheProjectsVersion) {
+  wchar_t path[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &handle);
+  ASSERT_GT(size, 0u);
+  std::vector<BYTE> data(size);
+  ASSERT_TRUE(GetFileVersionInfoW(path, 0, size, data.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), kVersionMajor);
+  EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), kVersionMinor);
+  EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), kVersionPatch);
+  EXPECT_EQ(LOWORD(fixed->dwFileVersionLS), kVersionTweak);
+
+  const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  ASSERT_NE(resource, nullptr);
+  const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
+  const std::string manifest(text, SizeofResource(nullptr, resource));
+  EXPECT_NE(manifest.find(std::string("name=\"Solvanex\" version=\"") + kVersion + "\""),
+            std::string::npos);
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos);
+  EXPECT_NE(manifest.find("<dpiAware"), std::string::npos);
 }
 
 }  // namespace
