@@ -455,6 +455,12 @@ bool TForm1::IsOwnWindow(HWND hwnd) const {
 
 bool TForm1::PreviewMessage(MSG& msg) {
   if (!IsOwnWindow(msg.hwnd)) return false;
+  if (msg.message == WM_MOUSEMOVE) {
+    // Told when the pointer leaves the control, so that the loop wakes to follow it out of the
+    // window as well (nothing else would come to say so).
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, msg.hwnd, 0};
+    TrackMouseEvent(&track);
+  }
   if (!gate_.IsOpen() && IsUserInput(msg.message)) return true;
   // Menu shortcuts are matched first and go no further.
   if (accelerators_ != nullptr && TranslateAcceleratorW(Handle(), accelerators_, &msg)) return true;
