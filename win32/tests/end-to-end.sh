@@ -65,9 +65,13 @@ click 396 86  # IMC, caption P
 xdotool type --delay 100 '1.75'
 xdotool key --delay 100 Return
 sleep 0.5
-xdotool key --delay 100 ctrl+c
-sleep 0.5
-copied=$(xclip -o -selection clipboard 2>/dev/null)
+# The copy reaches the X clipboard through Wine a moment later: asked again until it has.
+copied=""
+for _ in $(seq 20); do
+  xdotool key --delay 100 ctrl+c
+  sleep 0.5
+  copied=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$copied" ] && break
+done
 case $copied in
   22,8571428571429 | 22.8571428571429) ;;
   *) fail "the display reads '$copied' instead of 22,8571428571429" ;;
@@ -76,7 +80,7 @@ esac
 # A division by zero: "Erreur : ..." in red in the display.
 xdotool type --delay 100 '5/0'
 xdotool key --delay 100 Return
-sleep 0.8
+sleep 1.5
 # Only the display line counts: the red keys' captions are that red too. The picture is the
 # window's, frame included when there is one.
 xwd -silent -id "$window" | xwdtopnm 2>/dev/null | pnmdepth 255 >"$work/window.ppm"
