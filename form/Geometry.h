@@ -4,6 +4,12 @@
 
 namespace solvanex::form {
 
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend constexpr bool operator==(const Point&, const Point&) = default;
+};
+
 struct Size {
   int width = 0;
   int height = 0;

@@ -5,6 +5,12 @@
 
 namespace solvanex::form {
 
+Point CentredOrigin(Rect area, Size outer) {
+  // Halves taken of the difference, so that an odd spare pixel goes right and below alike on
+  // both systems.
+  return {area.left + (area.width - outer.width) / 2, area.top + (area.height - outer.height) / 2};
+}
+
 std::vector<Rect> PanelRects(std::span<const int> widths, Size bar) {
   std::vector<Rect> panels;
   panels.reserve(widths.size() + 1);

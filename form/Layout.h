@@ -10,6 +10,11 @@
 
 namespace solvanex::form {
 
+// Where a window goes to sit centred in area, its frame included: the top-left corner of a
+// window outer pixels large, frame and all. A window larger than area is centred all the same
+// (its edges go past the area's on both sides), as the system would place it.
+Point CentredOrigin(Rect area, Size outer);
+
 // The status bar's panels side by side: each but the last takes its width less a gap, the last
 // what is left; a gap above them all. Sizes never go below zero.
 inline constexpr int kPanelGap = 2;

@@ -10,6 +10,8 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
+  # A window manager that frames the window after mapping it, for the centring test.
+  openbox
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
   # own texts in French.
   fonts-liberation2 qt6-translations-l10n

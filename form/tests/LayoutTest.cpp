@@ -12,6 +12,26 @@
 namespace solvanex::form {
 namespace {
 
+TEST(LayoutTest, AWindowIsCentredFrameIncluded) {
+  struct Case {
+    const char* name;
+    Rect area;
+    Size outer;
+    Point origin;
+  };
+  // The client area is 552 × 224; a window manager adds a frame round it (here 4 pixels each
+  // side and a 22-pixel title bar) and a menu bar of 20 below the title.
+  const Case cases[] = {
+      {"framed, on a 1024 × 768 screen", {0, 0, 1024, 768}, {560, 270}, {232, 249}},
+      {"the bare window lands lower", {0, 0, 1024, 768}, {552, 244}, {236, 262}},
+      {"work area beside a panel", {0, 30, 1280, 994}, {560, 270}, {360, 392}},
+      {"second screen to the right", {1920, 0, 1280, 1024}, {560, 270}, {2280, 377}},
+      {"odd spare pixel", {0, 0, 101, 101}, {50, 50}, {25, 25}},
+      {"larger than the area", {0, 0, 400, 200}, {560, 270}, {-80, -35}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CentredOrigin(c.area, c.outer), c.origin) << c.name;
+}
+
 TEST(LayoutTest, StatusPanelsShareTheBar) {
   struct Case {
     std::vector<int> widths;
