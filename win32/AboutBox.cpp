@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "form/About.h"
+#include "form/Layout.h"
 #include "form/MemoryText.h"
 #include "platform/Beep.h"
 #include "win32/Banner.h"
@@ -53,10 +54,10 @@ void TFAbout::Create(HWND owner) {
   const int height = outer.bottom - outer.top;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const form::Point origin = form::CentredOrigin(
+      {work.left, work.top, work.right - work.left, work.bottom - work.top}, {width, height});
   if (CreateBase(kDialogExStyle, kClassName, ToWide(form::about::kCaption).c_str(), kDialogStyle,
-                 work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, owner,
-                 nullptr) == nullptr) {
+                 origin.x, origin.y, width, height, owner, nullptr) == nullptr) {
     throw std::runtime_error("A propos de... : la fenêtre n'a pas pu être créée");
   }
   LOGFONTW face{};

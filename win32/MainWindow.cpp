@@ -5,6 +5,7 @@
 #include "clinical/Keypad.h"
 #include "form/Buttons.h"
 #include "form/ErrorText.h"
+#include "form/Layout.h"
 #include "form/Menus.h"
 #include "form/Window.h"
 #include "win32/Banner.h"
@@ -96,8 +97,10 @@ void TForm1::Create() {
   // Centred on the screen's work area as a whole window, frame included.
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int left = work.left + (work.right - work.left - width) / 2;
-  const int top = work.top + (work.bottom - work.top - height) / 2;
+  const form::Point origin = form::CentredOrigin(
+      {work.left, work.top, work.right - work.left, work.bottom - work.top}, {width, height});
+  const int left = origin.x;
+  const int top = origin.y;
   CreateBase(0, kClassName, ToWide(form::kCaption).c_str(), kWindowStyle, left, top, width, height,
              nullptr, mainMenu1_);
   if (Handle() == nullptr) return;
