@@ -3,18 +3,18 @@
 #include <exception>
 #include <memory>
 
+#include "controls/FormTypes.h"
+#include "form/About.h"
 #include "platform/Beep.h"
 
 namespace solvanex {
 
 namespace {
 
-// At most kMaxLength characters, without leaving half of a surrogate pair at the end.
 QString Capped(const QString& text) {
-  if (text.size() <= TAboutBox::kMaxLength) return text;
-  qsizetype length = TAboutBox::kMaxLength;
-  if (text[length - 1].isHighSurrogate()) --length;
-  return text.left(length);
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                  static_cast<std::size_t>(text.size()));
+  return text.left(static_cast<qsizetype>(form::about::CappedLength(units)));
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ QString Capped(const QString& text) {
 TAboutBox::TAboutBox(QObject* parent) : QObject(parent), copyright_(DefaultCopyright()) {}
 
 QString TAboutBox::DefaultCopyright() {
-  return QStringLiteral("Copyright © 2026 Solvanex");
+  return ToQString(form::about::kCopyright);
 }
 
 void TAboutBox::SetProductName(const QString& productName) {

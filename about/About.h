@@ -13,7 +13,7 @@ class TAboutBox : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxLength = 100;  // longer texts are cut, not refused
+  static constexpr int kMaxLength = form::about::kMaxLength;  // longer texts are cut, not refused
 
   explicit TAboutBox(QObject* parent = nullptr);
 

@@ -13,26 +13,28 @@
 #include "controls/ClassicPalette.h"
 #include "controls/Colors.h"
 #include "controls/Font.h"
+#include "controls/FormTypes.h"
 #include "controls/Lines.h"
 #include "controls/TextFit.h"
+#include "form/About.h"
 #include "platform/Beep.h"
 
 namespace solvanex {
 
 namespace {
 
-// Every label ends this far inside the dialog's right edge at most: a text too long for that in
-// the machine's sans-serif is drawn smaller rather than cut by the edge.
-constexpr int kTextRight = TFAbout::kClientWidth - 4;
+namespace layout = form::about;
 
+// A text too long for the room left of layout::kTextRight in the machine's sans-serif is drawn
+// smaller rather than cut by the edge.
 void ShowFitted(QLabel* label, const QString& text, const QFont& designed) {
   label->setText(text);
-  FitWidgetFont(label, designed, text, kTextRight - label->x());
+  FitWidgetFont(label, designed, text, layout::kTextRight - label->x());
   label->adjustSize();
 }
 
 QPixmap Banner() {
-  QPixmap banner(298, 81);
+  QPixmap banner(layout::kImageRect.width, layout::kImageRect.height);
   banner.fill(ToQColor(clBtnFace));
   // Drawn by Qt's SVG image plugin, which is loaded when the box first opens rather than linked
   // into the program for every start.
@@ -44,27 +46,33 @@ QPixmap Banner() {
   return banner;
 }
 
-QLabel* NewLabel(QWidget* parent, const QString& name, int left, int top) {
+QLabel* NewLabel(QWidget* parent, const layout::LabelLayout& place) {
+  const QString name = ToQString(place.name);
   auto* label = new QLabel(name, parent);
   label->setObjectName(name);
   // The texts come from outside (a product name, the clipboard of someone's build script):
   // never let one be read as markup.
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
-  label->move(left, top);
+  label->move(place.left, place.top);
+  if (place.bold) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+  }
   label->adjustSize();
   return label;
 }
 
-TLine* NewSeparator(QWidget* parent, const QString& name, int top, std::uint32_t color) {
+TLine* NewSeparator(QWidget* parent, const layout::SeparatorLayout& place) {
   auto* line = new TLine(parent);
-  line->setObjectName(name);
+  line->setObjectName(ToQString(place.name));
   line->setFocusPolicy(Qt::NoFocus);
-  line->SetLine(TLineType::ltHorizontal);
-  line->Pen()->SetColor(color);
+  line->SetLine(place.type);
+  line->Pen()->SetColor(place.color);
   // Created at the height the first painting settles on, so that the line is never seen at the
   // middle of a taller control.
-  line->setGeometry(86, top, 196, 10);
+  line->setGeometry(ToQRect(place.rect));
   return line;
 }
 
@@ -72,44 +80,42 @@ TLine* NewSeparator(QWidget* parent, const QString& name, int top, std::uint32_t
 
 TFAbout::TFAbout(MemoryStatusSource memoryStatus, QWidget* parent)
     : QDialog(parent), memoryStatus_(std::move(memoryStatus)) {
-  setWindowTitle(QStringLiteral("A propos de..."));
+  setWindowTitle(ToQString(layout::kCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(ToQSize(layout::kClientSize));
   // The light face and black texts of the classic dialog, whatever the desktop's colour scheme.
   QPalette look = ClassicPalette();
-  look.setColor(QPalette::Window, ToQColor(clBtnFace));
-  look.setColor(QPalette::WindowText, ToQColor(clBlack));
+  look.setColor(QPalette::Window, ToQColor(layout::kBackground));
+  look.setColor(QPalette::WindowText, ToQColor(layout::kTextColor));
   setPalette(look);
   setAutoFillBackground(true);
   TFont dialogFont;
-  dialogFont.SetColor(clBlack);
+  dialogFont.SetName(ToQString(layout::kFontName));
+  dialogFont.SetHeight(layout::kFontHeight);
+  dialogFont.SetColor(layout::kTextColor);
   setFont(dialogFont.ToQFont());
 
-  button1_ = new QPushButton(QStringLiteral("OK"), this);
-  button1_->setObjectName(QStringLiteral("Button1"));
-  button1_->setGeometry(208, 223, 74, 26);
+  button1_ = new QPushButton(ToQString(layout::kButtonCaption), this);
+  button1_->setObjectName(ToQString(layout::kButtonName));
+  button1_->setGeometry(ToQRect(layout::kButtonRect));
   button1_->setFocusPolicy(Qt::StrongFocus);
   button1_->setDefault(true);
   connect(button1_, &QPushButton::clicked, this, &TFAbout::Button1Click);
 
   image1_ = new QLabel(this);
-  image1_->setObjectName(QStringLiteral("Image1"));
+  image1_->setObjectName(ToQString(layout::kImageName));
   image1_->setFocusPolicy(Qt::NoFocus);
   image1_->setPixmap(Banner());
-  image1_->setGeometry(-4, -4, 298, 81);
+  image1_->setGeometry(ToQRect(layout::kImageRect));
 
-  lblPhysMem_ = NewLabel(this, QStringLiteral("lblPhysMem"), 86, 173);
-  lblPhysRes_ = NewLabel(this, QStringLiteral("lblPhysRes"), 86, 193);
-  line1_ = NewSeparator(this, QStringLiteral("Line1"), 158, clBlack);
-  line2_ = NewSeparator(this, QStringLiteral("Line2"), 159, clWhite);
-  label1_ = NewLabel(this, QStringLiteral("Label1"), 88, 96);
-  QFont bold = label1_->font();
-  bold.setBold(true);
-  label1_->setFont(bold);
-  label1_->adjustSize();
-  label2_ = NewLabel(this, QStringLiteral("Label2"), 88, 120);
-  label3_ = NewLabel(this, QStringLiteral("Label3"), 88, 136);
+  lblPhysMem_ = NewLabel(this, layout::kPhysMem);
+  lblPhysRes_ = NewLabel(this, layout::kPhysRes);
+  line1_ = NewSeparator(this, layout::kLine1);
+  line2_ = NewSeparator(this, layout::kLine2);
+  label1_ = NewLabel(this, layout::kLabel1);
+  label2_ = NewLabel(this, layout::kLabel2);
+  label3_ = NewLabel(this, layout::kLabel3);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     setGeometry(

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "form/About.h"
 #include "platform/MemoryStatus.h"
 
 class QLabel;
@@ -23,8 +24,8 @@ class TFAbout : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kClientWidth = 294;
-  static constexpr int kClientHeight = 268;
+  static constexpr int kClientWidth = form::about::kClientSize.width;
+  static constexpr int kClientHeight = form::about::kClientSize.height;
 
   // Throws what the memory source throws; nothing is shown then.
   explicit TFAbout(MemoryStatusSource memoryStatus = platform::GlobalMemoryStatus,

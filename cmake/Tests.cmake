@@ -4,7 +4,18 @@
 # own and without a display; the fixture "wine" prepares that prefix once and keeps one Wine
 # server running for the whole run.
 if(CMAKE_CROSSCOMPILING AND WIN32)
-  find_program(SOLVANEX_WINE wine)
+  # The 64-bit programs (and the 64-bit prefix's wineboot) are run by the 64-bit loader itself:
+  # where Debian's 32-bit Wine is installed beside it, the wine command would start them through
+  # the 32-bit one, which cannot use a 64-bit prefix.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    find_program(SOLVANEX_WINE64 wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+    find_program(SOLVANEX_WINE64 wine64)
+  endif()
+  if(SOLVANEX_WINE64)
+    set(SOLVANEX_WINE ${SOLVANEX_WINE64})
+  else()
+    find_program(SOLVANEX_WINE wine)
+  endif()
   find_program(SOLVANEX_WINEBOOT wineboot)
   find_program(SOLVANEX_WINESERVER wineserver)
   if(SOLVANEX_WINE AND SOLVANEX_WINEBOOT AND SOLVANEX_WINESERVER)

@@ -42,6 +42,11 @@ bool ByLeftMousePress(const QFocusEvent& event) {
   return buttons == Qt::NoButton || buttons.testFlag(Qt::LeftButton);
 }
 
+// The text's UTF-16 units, as the shown text takes them, without a copy.
+std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
 }  // namespace
 
 TAlignEdit::TAlignEdit(QWidget* parent)
@@ -112,7 +117,7 @@ void TAlignEdit::SetMultiLine(bool multiLine) {
   if (multiLine) {
     SetExitOnReturn(false);
   } else {
-    SetText(ShownText::JoinLines(Text()));
+    SetText(QString::fromStdU16String(form::ShownText::JoinLines(text_.Text())));
     wordWrap_ = false;
   }
   multiLine_ = multiLine;
@@ -135,7 +140,7 @@ void TAlignEdit::SetTabStop(bool tabStop) {
 }
 
 void TAlignEdit::SetText(const QString& text) {
-  text_.Set(text);
+  text_.Set(text.toStdU16String());
   Render(static_cast<int>(text.size()));
 }
 
@@ -177,7 +182,8 @@ int TAlignEdit::SelectionEnd() const {
 
 QString TAlignEdit::SelectedText() const {
   const int start = SelectionStart();
-  return Text().mid(start, SelectionEnd() - start);
+  const int end = SelectionEnd();
+  return QString::fromUtf16(text_.Text().data() + start, end - start);
 }
 
 void TAlignEdit::SetSelection(int start, int end) {
@@ -307,7 +313,7 @@ void TAlignEdit::ApplyPalette() {
 
 void TAlignEdit::Render(int caretIndex) {
   rendering_ = true;
-  setPlainText(text_.Shown());
+  setPlainText(QString::fromStdU16String(text_.Shown()));
   rendering_ = false;
   QTextCursor caret = textCursor();
   caret.setPosition(text_.ShownPosition(caretIndex));
@@ -331,16 +337,16 @@ void TAlignEdit::RenderLater(int caretIndex) {
 void TAlignEdit::DocumentChanged() {
   if (rendering_) return;
   const QString shown = document()->toRawText();
-  if (shown == text_.Shown()) return;
+  if (QStringView(shown) == QStringView(text_.Shown())) return;
   int caret = 0;
   // Rebuilding the document from inside its own change notification would pull it from under
   // the editor's cursor: the new document is set once the edit is over.
-  if (!text_.ApplyEdit(shown, &caret)) RenderLater(caret);
+  if (!text_.ApplyEdit(View(shown), &caret)) RenderLater(caret);
 }
 
 void TAlignEdit::ReplaceSelection(const QString& with) {
   const int from = SelectionStart();
-  text_.Replace(from, SelectionEnd(), with);
+  text_.Replace(from, SelectionEnd(), View(with));
   Render(from + static_cast<int>(with.size()));
 }
 

@@ -5,7 +5,7 @@
 // Up and Down turned into Left and Right).
 //
 // Text() is always exactly the text that was set, pasted or typed (line breaks typed by the user
-// are CR LF). A very long text is shown only in part (see ShownText), because laying out a
+// are CR LF). A very long text is shown only in part (see form/ShownText.h), because laying out a
 // single line of millions of characters would freeze the window for many seconds.
 #pragma once
 
@@ -16,7 +16,7 @@
 
 #include "controls/Colors.h"
 #include "controls/Font.h"
-#include "controls/ShownText.h"
+#include "form/ShownText.h"
 
 class QMimeData;
 
@@ -67,7 +67,7 @@ class TAlignEdit : public QPlainTextEdit {
   bool TabStop() const;
   void SetTabStop(bool tabStop);
 
-  QString Text() const { return text_.Text(); }
+  QString Text() const { return QString::fromStdU16String(text_.Text()); }
   void SetText(const QString& text);
   bool ReadOnly() const { return isReadOnly(); }
   void SetReadOnly(bool readOnly);
@@ -90,7 +90,7 @@ class TAlignEdit : public QPlainTextEdit {
   QFont ShownFont() const { return shownFont_.ToQFont(); }
   std::uint32_t ShownFontColor() const { return shownFont_.Color(); }
   // The part of the text that is laid out (all of it unless it is very long).
-  QString ShownPart() const { return text_.Shown(); }
+  QString ShownPart() const { return QString::fromStdU16String(text_.Shown()); }
 
  signals:
   void Entered();  // the control has gained the focus (after the colours and font have changed)
@@ -128,7 +128,7 @@ class TAlignEdit : public QPlainTextEdit {
 
   std::uint32_t shownColor_ = clWindow;
   TFont shownFont_;
-  ShownText text_;
+  form::ShownText text_;
   bool rendering_ = false;
   bool renderQueued_ = false;
   int queuedCaret_ = 0;

@@ -52,7 +52,7 @@ constexpr std::array<SystemColor, 31> kSystemColors{{
 }  // namespace
 
 QColor ToQColor(std::uint32_t color) {
-  if ((color & 0xFF000000u) == clSystemColor) {
+  if (form::IsSystemColor(color)) {
     const std::uint32_t index = color & 0x00FFFFFFu;
     // The calculator's controls keep the light colours they were drawn for (see ClassicPalette),
     // so a system colour is read from that palette, not from the desktop's.
@@ -64,8 +64,7 @@ QColor ToQColor(std::uint32_t color) {
   }
   // The top byte of a plain colour only chose among the platform's palette kinds: the colour is
   // in the low three bytes either way.
-  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
+  return QColor(form::RedOf(color), form::GreenOf(color), form::BlueOf(color));
 }
 
 }  // namespace solvanex

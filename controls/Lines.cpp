@@ -2,8 +2,6 @@
 
 #include <QPainter>
 #include <QRegion>
-#include <algorithm>
-#include <cstdint>
 
 namespace solvanex {
 
@@ -25,30 +23,8 @@ TLine::~TLine() {
 
 void TLine::SetLine(TLineType line) {
   if (line == line_) return;
-  const int w = width();
-  const int h = height();
-  const bool toEdgeTopOrBottom = line == TLineType::ltTop || line == TLineType::ltBottom;
-  const bool toEdgeLeftOrRight = line == TLineType::ltLeft || line == TLineType::ltRight;
-  const bool toDiagonal = line == TLineType::ltUpDiagonal || line == TLineType::ltDownDiagonal;
-  // A horizontal or vertical line has shrunk its thickness side to a few pixels: give a line
-  // that needs room across a usable default size again.
-  if (line_ == TLineType::ltHorizontal) {
-    if (line == TLineType::ltVertical) {
-      resize(h, w);
-    } else if (toEdgeTopOrBottom || toDiagonal) {
-      resize(w, kDefaultSize);
-    } else if (toEdgeLeftOrRight) {
-      resize(kDefaultSize, w);
-    }
-  } else if (line_ == TLineType::ltVertical) {
-    if (line == TLineType::ltHorizontal) {
-      resize(h, w);
-    } else if (toEdgeTopOrBottom) {
-      resize(h, kDefaultSize);
-    } else if (toEdgeLeftOrRight || toDiagonal) {
-      resize(kDefaultSize, h);
-    }
-  }
+  const form::Size size = form::SizeForLineType(line_, line, {width(), height()});
+  if (size.width != width() || size.height != height()) resize(size.width, size.height);
   line_ = line;
   update();
 }
@@ -63,59 +39,15 @@ void TLine::SetCoordinate(int& field, int value) {
   update();
 }
 
-namespace {
-
-// A size worked out in 64 bits from any int coordinate or pen width, held to what a widget can be.
-int WidgetExtent(std::int64_t size) {
-  return static_cast<int>(std::clamp<std::int64_t>(size, 0, QWIDGETSIZE_MAX));
-}
-
-}  // namespace
-
 void TLine::ComputeEnds() {
-  const int r = width() - 1;
-  const int b = height() - 1;
-  // A zero-width pen still draws one pixel; the control must not shrink to nothing for it.
-  const int thickness = WidgetExtent(std::max<std::int64_t>(1, pen_->Width()) * 10);
-  switch (line_) {
-    case TLineType::ltCustom:
-      fromX_ = std::max(0, fromX_);
-      toX_ = std::max(0, toX_);
-      if (r < toX_ || r < fromX_) {
-        resize(WidgetExtent(std::int64_t{std::max(toX_, fromX_)} + 1), height());
-      }
-      fromY_ = std::max(0, fromY_);
-      toY_ = std::max(0, toY_);
-      if (b < toY_ || b < fromY_) {
-        resize(width(), WidgetExtent(std::int64_t{std::max(toY_, fromY_)} + 1));
-      }
-      break;
-    case TLineType::ltHorizontal:
-      fromX_ = 0, fromY_ = b / 2, toX_ = r, toY_ = b / 2;
-      resize(width(), thickness);
-      break;
-    case TLineType::ltVertical:
-      fromX_ = r / 2, fromY_ = 0, toX_ = r / 2, toY_ = b;
-      resize(thickness, height());
-      break;
-    case TLineType::ltTop:
-      fromX_ = 0, fromY_ = 0, toX_ = r, toY_ = 0;
-      break;
-    case TLineType::ltBottom:
-      fromX_ = 0, fromY_ = b, toX_ = r, toY_ = b;
-      break;
-    case TLineType::ltLeft:
-      fromX_ = 0, fromY_ = 0, toX_ = 0, toY_ = b;
-      break;
-    case TLineType::ltRight:
-      fromX_ = r, fromY_ = 0, toX_ = r, toY_ = b;
-      break;
-    case TLineType::ltUpDiagonal:
-      fromX_ = 0, fromY_ = b, toX_ = r, toY_ = 0;
-      break;
-    case TLineType::ltDownDiagonal:
-      fromX_ = 0, fromY_ = 0, toX_ = r, toY_ = b;
-      break;
+  const form::LinePainting painting =
+      form::PaintLine(line_, {width(), height()}, pen_->Width(), {fromX_, fromY_, toX_, toY_});
+  fromX_ = painting.ends.fromX;
+  fromY_ = painting.ends.fromY;
+  toX_ = painting.ends.toX;
+  toY_ = painting.ends.toY;
+  if (painting.size.width != width() || painting.size.height != height()) {
+    resize(painting.size.width, painting.size.height);
   }
 }
 

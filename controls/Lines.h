@@ -4,7 +4,8 @@
 //
 // Outside ltCustom the four coordinates are outputs: every painting overwrites them with the end
 // points it drew. A horizontal or vertical line also sets its thickness-side size to ten times
-// the pen width while it paints, which makes the toolkit paint it once more at that size.
+// the pen width while it paints, which makes the toolkit paint it once more at that size. Where
+// the line goes and what size the control takes are worked out in form/LineGeometry.h.
 #pragma once
 
 #include <QWidget>
@@ -12,26 +13,18 @@
 #include <memory>
 
 #include "controls/PenBrush.h"
+#include "form/LineGeometry.h"
 
 namespace solvanex {
 
-enum class TLineType : std::uint8_t {
-  ltCustom,        // from (FromX, FromY) to (ToX, ToY) as set
-  ltHorizontal,    // halfway down, across the full width
-  ltVertical,      // halfway across, over the full height
-  ltTop,           // along the top edge
-  ltBottom,        // along the bottom edge
-  ltLeft,          // along the left edge
-  ltRight,         // along the right edge
-  ltUpDiagonal,    // from the bottom-left corner to the top-right corner
-  ltDownDiagonal,  // from the top-left corner to the bottom-right corner
-};
+// The line types, as the window description defines them (form/LineGeometry.h).
+using TLineType = form::LineType;
 
 class TLine : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kDefaultSize = 65;
+  static constexpr int kDefaultSize = form::kLineDefaultSize;
 
   explicit TLine(QWidget* parent = nullptr);
   ~TLine() override;

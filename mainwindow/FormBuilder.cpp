@@ -1,7 +1,9 @@
 #include "mainwindow/FormBuilder.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -13,9 +15,10 @@
 #include "controls/AlignEdit.h"
 #include "controls/Colors.h"
 #include "controls/Font.h"
+#include "controls/FormTypes.h"
 #include "controls/TextFit.h"
+#include "form/Window.h"
 #include "mainwindow/CaptionButton.h"
-#include "mainwindow/FormTexts.h"
 #include "mainwindow/Hints.h"
 #include "mainwindow/RadioGroup.h"
 #include "mainwindow/StatusBar.h"
@@ -25,7 +28,17 @@ namespace solvanex {
 namespace {
 
 QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return ToQString(text);
+}
+
+// An accelerator of the menu table as Qt's shortcut: the letter's key code is the same on both
+// systems.
+QKeySequence ToQKeySequence(form::Accelerator accelerator) {
+  Qt::KeyboardModifiers modifiers;
+  if (accelerator.modifiers & form::kCtrl) modifiers |= Qt::ControlModifier;
+  if (accelerator.modifiers & form::kAlt) modifiers |= Qt::AltModifier;
+  if (accelerator.modifiers & form::kShift) modifiers |= Qt::ShiftModifier;
+  return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(accelerator.letter)));
 }
 
 // A control without a caption is named for assistive technology by its hint, as a name (no
@@ -43,9 +56,9 @@ void Describe(QWidget* widget, const QString& name, const QString& hint, bool to
   widget->setAccessibleDescription(hint);
 }
 
-void SetTextColor(QWidget* widget, QPalette::ColorRole role, QRgb color) {
+void SetTextColor(QWidget* widget, QPalette::ColorRole role, form::Color color) {
   QPalette palette = widget->palette();
-  palette.setColor(role, QColor::fromRgb(color));
+  palette.setColor(role, ToQRgbColor(color));
   widget->setPalette(palette);
 }
 
@@ -61,8 +74,8 @@ void FitCaption(QPushButton* button) {
 
 TAlignEdit* BuildDisplay(QWidget* client) {
   auto* display = new TAlignEdit(client);
-  display->setObjectName(QStringLiteral("Afficheur"));
-  display->setGeometry(form::kAfficheurRect);
+  display->setObjectName(Text(form::kAfficheurName));
+  display->setGeometry(ToQRect(form::kAfficheurRect));
   display->SetAlignment(TAlignment::taRightJustify);
   display->SetReadOnly(true);
   display->SetTabStop(false);
@@ -81,8 +94,8 @@ TAlignEdit* BuildDisplay(QWidget* client) {
 
 QLabel* BuildMemoryIndicator(QWidget* client) {
   auto* indicator = new QLabel(client);
-  indicator->setObjectName(QStringLiteral("EnMemoire"));
-  indicator->setGeometry(form::kEnMemoireRect);
+  indicator->setObjectName(Text(form::kEnMemoireName));
+  indicator->setGeometry(ToQRect(form::kEnMemoireRect));
   // A panel without bevel: one plain line round it.
   indicator->setFrameStyle(QFrame::Box | QFrame::Plain);
   indicator->setLineWidth(1);
@@ -92,24 +105,26 @@ QLabel* BuildMemoryIndicator(QWidget* client) {
   return indicator;
 }
 
-QPushButton* BuildButton(QWidget* client, const ButtonLayout& layout, const KeyBinding* binding) {
-  const QString caption = binding != nullptr ? Text(binding->caption) : QString();
-  const QString hint = binding != nullptr ? Text(binding->hint) : QString();
-  auto* button = new CaptionButton(caption, QColor::fromRgb(ToRgb(layout.color)), client);
-  button->setObjectName(Text(layout.name));
-  button->setGeometry(layout.left, layout.top, layout.width, layout.height);
+QPushButton* BuildButton(QWidget* client, const form::FormButton& key) {
+  const QString caption = Text(key.Caption());
+  const QString hint = Text(key.Hint());
+  auto* button = new CaptionButton(caption, ToQRgbColor(key.CaptionColor()), client);
+  button->setObjectName(Text(key.Name()));
+  button->setGeometry(ToQRect(key.layout->rect));
   // Keys go to the window, never to a button: a click leaves the focus where it was.
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoDefault(false);
   FitCaption(button);
-  Describe(button, caption, hint, layout.tooltip && !hint.isEmpty());
+  Describe(button, caption, hint, key.ShowsTooltip());
   return button;
 }
 
-TRadioGroup* BuildRadioGroup(QWidget* client, const form::RadioGroupLayout& layout) {
-  auto* group = new TRadioGroup({Text(layout.items[0]), Text(layout.items[1])}, 2, client);
+TRadioGroup* BuildRadioGroup(QWidget* client, const form::ChoiceGroupLayout& layout) {
+  QStringList items;
+  for (const std::string_view item : layout.items) items.append(Text(item));
+  auto* group = new TRadioGroup(items, layout.columns, client);
   group->setObjectName(Text(layout.name));
-  group->SetBounds(layout.rect);
+  group->SetBounds(ToQRect(layout.rect));
   group->SetItemIndex(0);
   SetTextColor(group, QPalette::WindowText, layout.color);
   Describe(group, NameFromHint(Text(layout.hint)), Text(layout.hint), true);
@@ -117,12 +132,13 @@ TRadioGroup* BuildRadioGroup(QWidget* client, const form::RadioGroupLayout& layo
 }
 
 TStatusBar* BuildStatusBar(QWidget* client) {
-  auto* bar = new TStatusBar({form::kFirstPanelWidth}, client);
-  bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->SetBounds(form::kStatusBarRect);
+  auto* bar =
+      new TStatusBar(QList<int>(form::kPanelWidths.begin(), form::kPanelWidths.end()), client);
+  bar->setObjectName(Text(form::kStatusBarName));
+  bar->SetBounds(ToQRect(form::kStatusBarRect));
   bar->SetPanelText(0, Text(form::kCopyright));
-  bar->SetPanelText(1, Text(form::kWindowHint));
-  bar->setAccessibleName(QStringLiteral("Barre d'état"));
+  bar->SetPanelText(form::kHintPanel, Text(form::kWindowHint));
+  bar->setAccessibleName(Text(form::kStatusBarAccessibleName));
   return bar;
 }
 
@@ -132,10 +148,10 @@ FormControls BuildClientArea(QWidget* client, std::span<const KeyBinding> keys) 
   FormControls controls;
   controls.afficheur = BuildDisplay(client);
   controls.enMemoire = BuildMemoryIndicator(client);
-  controls.buttons.reserve(ButtonTable().size());
-  for (const ButtonLayout& layout : ButtonTable()) {
-    const KeyBinding* binding = FindKey(keys, layout.name);
-    controls.buttons.push_back({BuildButton(client, layout, binding), &layout, binding});
+  const std::vector<form::FormButton> buttons = form::FormButtons(keys);
+  controls.buttons.reserve(buttons.size());
+  for (const form::FormButton& key : buttons) {
+    controls.buttons.push_back({BuildButton(client, key), key.layout, key.binding});
   }
   controls.radioGroup1 = BuildRadioGroup(client, form::kRadioGroup1);
   controls.radioGroup2 = BuildRadioGroup(client, form::kRadioGroup2);
@@ -145,10 +161,10 @@ FormControls BuildClientArea(QWidget* client, std::span<const KeyBinding> keys) 
 
 void BuildMenu(QMainWindow& window, FormControls& controls) {
   QMenuBar* bar = window.menuBar();
-  bar->setObjectName(Text(kMainMenuName));
+  bar->setObjectName(Text(form::kMainMenuName));
   controls.mainMenu = bar;
   QMenu* menu = nullptr;
-  for (const MenuItemLayout& item : MenuTable()) {
+  for (const form::MenuItemLayout& item : form::MenuTable()) {
     if (menu == nullptr || menu->objectName() != Text(item.menuName)) {
       menu = bar->addMenu(Text(item.menuCaption));
       menu->setObjectName(Text(item.menuName));
@@ -158,28 +174,31 @@ void BuildMenu(QMainWindow& window, FormControls& controls) {
       menu->setPalette(window.palette());
       controls.menus.append(menu);
     }
-    QAction* action = item.command == MenuCommand::None ? menu->addSeparator()
-                                                        : menu->addAction(Text(item.caption));
+    QAction* action = item.command == form::MenuCommand::None ? menu->addSeparator()
+                                                              : menu->addAction(Text(item.caption));
     action->setObjectName(Text(item.name));
-    if (item.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(item.shortcut));
+    if (!item.accelerator.Empty()) action->setShortcut(ToQKeySequence(item.accelerator));
     controls.menuItems.push_back({action, item.command});
   }
 }
 
 void LoadWindowIcon(QMainWindow& window) {
   QIcon icon;
-  for (const int size : kWindowIconSizes) {
+  for (const int size : form::kWindowIconSizes) {
     icon.addFile(QStringLiteral(":/window-icon/solvanex-%1.png").arg(size), QSize(size, size));
   }
   window.setWindowIcon(icon);
+  // The program's other windows (the About box, the message boxes) show it in their title bars
+  // too.
+  QGuiApplication::setWindowIcon(icon);
 }
 
 void LoadMenuImages(const FormControls& controls) {
-  const auto rows = MenuTable();
+  const auto rows = form::MenuTable();
   for (std::size_t i = 0; i < controls.menuItems.size() && i < rows.size(); ++i) {
-    if (rows[i].image < 0) continue;
+    if (rows[i].image == form::MenuImage::None) continue;
     controls.menuItems[i].action->setIcon(
-        QIcon(QString::fromLatin1(MenuImages()[static_cast<std::size_t>(rows[i].image)])));
+        QIcon(QStringLiteral(":/icons/%1.svg").arg(Text(form::MenuImageName(rows[i].image)))));
   }
 }
 

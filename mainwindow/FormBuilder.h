@@ -1,5 +1,5 @@
-// Builds the main window's controls from the layout tables: the display line, the memory
-// indicator, the 55 keypad buttons (joined with the keypad rows by control name), the two
+// Builds the main window's controls from the window description (form/): the display line, the
+// memory indicator, the 55 keypad buttons (joined with the keypad rows by control name), the two
 // choice groups, the status bar and the menu bar. Only construction lives here; the wiring
 // belongs to the window.
 #pragma once
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calculator/Keypad.h"
-#include "mainwindow/ButtonTable.h"
-#include "mainwindow/MenuTable.h"
+#include "form/Buttons.h"
+#include "form/Menus.h"
 
 class QAction;
 class QLabel;
@@ -29,13 +29,13 @@ class TStatusBar;
 
 struct KeyButton {
   QPushButton* button;
-  const ButtonLayout* layout;
+  const form::ButtonLayout* layout;
   const KeyBinding* binding;  // nullptr when the keypad has no row of that name
 };
 
 struct MenuEntry {
   QAction* action;
-  MenuCommand command;
+  form::MenuCommand command;
 };
 
 struct FormControls {
@@ -53,10 +53,11 @@ struct FormControls {
 // Creates every control of the client area as a direct child of client, at the table's places.
 FormControls BuildClientArea(QWidget* client, std::span<const KeyBinding> keys);
 
-// Creates the menu bar of window from the menu table, with its shortcuts.
+// Creates the menu bar of window from the menu table, with its accelerators as shortcuts.
 void BuildMenu(QMainWindow& window, FormControls& controls);
 
-// Gives the window its icon (bitmaps: no SVG renderer needed).
+// Gives the window its icon (bitmaps: no SVG renderer needed), and the application too, so that
+// every other window of the program shows it.
 void LoadWindowIcon(QMainWindow& window);
 
 // Gives the menu items their images (vector images: loads the SVG renderer).

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "mainwindow/KeyTables.h"
+#include "form/Keys.h"
 
 namespace solvanex {
 
@@ -26,27 +26,40 @@ void KeyboardFilter::Install() {
   window_->windowHandle()->installEventFilter(this);
 }
 
-void KeyboardFilter::FormKeyDown(int key) {
-  for (const KeyDownRow& row : kKeyDownTable) {
-    if (row.key == key) {
-      if (QAbstractButton* button = button_(row.button)) press_(button);
-      return;
-    }
+namespace {
+
+// Enter on the main keys and on the keypad are two Qt keys for the one Enter of the key table.
+form::Key ToFormKey(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return form::Key::Enter;
+    case Qt::Key_Escape:
+      return form::Key::Escape;
+    case Qt::Key_Delete:
+      return form::Key::Delete;
+    default:
+      return form::Key::Other;
   }
 }
 
+}  // namespace
+
+void KeyboardFilter::FormKeyDown(int key) {
+  const std::string_view name = form::KeyDownButton(ToFormKey(key));
+  if (name.empty()) return;
+  if (QAbstractButton* button = button_(name)) press_(button);
+}
+
 void KeyboardFilter::FormKeyPress(QChar character) {
-  const char16_t c = character.unicode();
-  if (c >= u'0' && c <= u'9') {
-    if (QAbstractButton* button = digit_(static_cast<char>(c))) press_(button);
+  const char32_t c = character.unicode();
+  if (const int digit = form::DigitOfCharacter(c); digit >= 0) {
+    if (QAbstractButton* button = digit_(static_cast<char>('0' + digit))) press_(button);
     return;
   }
-  for (const CharacterRow& row : kCharacterTable) {
-    if (static_cast<char16_t>(row.character) == c) {
-      if (QAbstractButton* button = button_(row.button)) press_(button);
-      return;
-    }
-  }
+  const std::string_view name = form::CharacterButton(c);
+  if (name.empty()) return;
+  if (QAbstractButton* button = button_(name)) press_(button);
 }
 
 bool KeyboardFilter::IsMenuShortcut(const QKeyEvent& event) const {
@@ -85,12 +98,17 @@ bool KeyboardFilter::eventFilter(QObject* /*watched*/, QEvent* event) {
 bool KeyboardFilter::ProducesCharacter(Qt::KeyboardModifiers modifiers) {
   // A key held with Alt, Ctrl or the logo key is a command, not typing: on Windows it produces no
   // character, and toolkits that still report one must not press a button with it.
-  const Qt::KeyboardModifiers command = modifiers & (Qt::AltModifier | Qt::ControlModifier);
+  form::Modifiers held = form::kNoModifier;
+  if (modifiers.testFlag(Qt::ShiftModifier)) held |= form::kShift;
+  if (modifiers.testFlag(Qt::ControlModifier)) held |= form::kCtrl;
+  if (modifiers.testFlag(Qt::AltModifier)) held |= form::kAlt;
+  if (modifiers.testFlag(Qt::MetaModifier)) held |= form::kMeta;
 #ifdef Q_OS_WIN
-  // AltGr arrives as Ctrl+Alt, and it does type characters.
-  if (command == (Qt::AltModifier | Qt::ControlModifier)) return true;
+  constexpr bool kAltGrTypes = true;  // AltGr arrives as Ctrl+Alt, and it does type characters
+#else
+  constexpr bool kAltGrTypes = false;
 #endif
-  return command == Qt::NoModifier && !modifiers.testFlag(Qt::MetaModifier);
+  return form::TypesCharacter(held, kAltGrTypes);
 }
 
 }  // namespace solvanex

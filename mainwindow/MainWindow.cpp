@@ -15,15 +15,18 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <exception>
 
-#include "calculator/Errors.h"
 #include "clinical/Keypad.h"
 #include "controls/AlignEdit.h"
 #include "controls/ClassicPalette.h"
+#include "controls/FormTypes.h"
+#include "form/ErrorText.h"
+#include "form/Layout.h"
+#include "form/Window.h"
 #include "mainwindow/Clipboard.h"
 #include "mainwindow/FormFont.h"
-#include "mainwindow/FormTexts.h"
 #include "mainwindow/HintTracker.h"
 #include "mainwindow/Hints.h"
 #include "mainwindow/InputGate.h"
@@ -37,7 +40,7 @@ namespace solvanex {
 namespace {
 
 QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return ToQString(text);
 }
 
 // A title bar with the system menu, minimise and close boxes; no maximise box, as the size is
@@ -46,14 +49,11 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-// A long message without a quoted text of its own is shortened as a whole past this length.
-constexpr std::size_t kLongMessage = 200;
-
 }  // namespace
 
 TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(std::move(services)) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(Text(form::kWindowName));
   setWindowTitle(Text(form::kCaption));
   setFont(FormFont());
   // The light faces the caption colours were chosen for, whatever the desktop's colour scheme;
@@ -65,7 +65,7 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
-  client->setFixedSize(form::kClientSize);
+  client->setFixedSize(ToQSize(form::kClientSize));
   setCentralWidget(client);
   controls_ = BuildClientArea(client, Keypad());
   BuildMenu(*this, controls_);
@@ -73,7 +73,7 @@ TForm1::TForm1(char decimalSeparator, Services services, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   timer1_ = new QTimer(this);
-  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setObjectName(Text(form::kTimerName));
   timer1_->setInterval(form::kTimerInterval);
 
   view_ = std::make_unique<DisplayView>(controls_.afficheur, controls_.enMemoire,
@@ -124,10 +124,8 @@ void TForm1::FillDigitButtons() {
   for (QObject* child : centralWidget()->children()) {
     auto* button = qobject_cast<QAbstractButton*>(child);
     if (button == nullptr) continue;
-    const QString caption = button->text();
-    if (caption.size() == 1 && caption[0] >= u'0' && caption[0] <= u'9') {
-      digitButtons_[static_cast<std::size_t>(caption[0].unicode() - u'0')] = button;
-    }
+    const int digit = form::DigitOfCaption(button->text().toStdString());
+    if (digit >= 0) digitButtons_[static_cast<std::size_t>(digit)] = button;
   }
 }
 
@@ -143,21 +141,21 @@ void TForm1::WireMenu() {
   for (const MenuEntry& entry : controls_.menuItems) {
     void (TForm1::*handler)() = nullptr;
     switch (entry.command) {
-      case MenuCommand::None:
+      case form::MenuCommand::None:
         break;
-      case MenuCommand::Quit:
+      case form::MenuCommand::Quit:
         handler = &TForm1::Quitter1Click;
         break;
-      case MenuCommand::Copy:
+      case form::MenuCommand::Copy:
         handler = &TForm1::Coller1Click;
         break;
-      case MenuCommand::Paste:
+      case form::MenuCommand::Paste:
         handler = &TForm1::Coller2Click;
         break;
-      case MenuCommand::HelpTopics:
+      case form::MenuCommand::HelpTopics:
         handler = &TForm1::Rubriquesdelaide1Click;
         break;
-      case MenuCommand::About:
+      case form::MenuCommand::About:
         handler = &TForm1::Aproposde1Click;
         break;
     }
@@ -204,24 +202,12 @@ void TForm1::ButtonClick(QAbstractButton* button) {
 void TForm1::RunGuarded(const std::function<void()>& handler) {
   try {
     handler();
-  } catch (const ConversionError& error) {
-    const std::string_view message = error.what();
-    const std::size_t at = message.find(error.Text());
-    ShowErrorBox(message, at == std::string_view::npos ? 0 : at,
-                 at == std::string_view::npos ? 0 : error.Text().size());
-  } catch (const std::exception& error) {
-    const std::string_view message = error.what();
-    ShowErrorBox(message, 0, message.size() > kLongMessage ? message.size() : 0);
   } catch (...) {
-    ShowErrorBox("Erreur interne inattendue", 0, 0);
+    ShowErrorBox(QString::fromStdString(form::CurrentErrorBoxMessage()));
   }
 }
 
-void TForm1::ShowErrorBox(std::string_view message, std::size_t quotedFrom,
-                          std::size_t quotedLength) {
-  // The full stop goes by the message's own last character, so it is decided before eliding.
-  const std::string text = ErrorBoxText(message);
-  const QString shown = ElideForErrorBox(text, quotedFrom, quotedLength);
+void TForm1::ShowErrorBox(const QString& shown) {
   // The box is shown by the event loop once the handler and whatever called it (PressButton
   // starting the release timer) have returned: the release tick then comes while the box is
   // open, and no button stays drawn pressed behind it. Until the box has closed, no input
@@ -265,9 +251,7 @@ void TForm1::Rubriquesdelaide1Click() {
     services_.help->ShowHelpTopics();
     return;
   }
-  QMessageBox::information(this, Text(form::kCaption),
-                           QStringLiteral("L'aide n'est pas disponible : le visualiseur d'aide "
-                                          "n'a pas pu être chargé."));
+  QMessageBox::information(this, Text(form::kCaption), Text(form::kHelpUnavailable));
 }
 
 void TForm1::Aproposde1Click() {
@@ -275,19 +259,21 @@ void TForm1::Aproposde1Click() {
 }
 
 void TForm1::ShowApplicationHint(const QString& hint) {
-  controls_.statusBar1->SetPanelText(1, hint);
+  controls_.statusBar1->SetPanelText(form::kHintPanel, hint);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
     CenterOnScreen();
+    awaitingFrame_ = true;
   }
   QMainWindow::showEvent(event);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QMainWindow::paintEvent(event);
+  RecenterOnceFramed();
   // The icon waits until the window has been drawn once. Queued from the first painting, it is
   // set only after that painting has reached the screen: a timer started at showing would often
   // fire before the window's first expose and hold its first drawing back.
@@ -308,15 +294,46 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) QCoreApplication::quit();
 }
 
+namespace {
+
+// The top-left corner of a window outer pixels large, frame included, centred on screen's work
+// area.
+QPoint CentredOrigin(const QScreen& screen, QSize outer) {
+  const QRect area = screen.availableGeometry();
+  const form::Point origin = form::CentredOrigin({area.x(), area.y(), area.width(), area.height()},
+                                                 {outer.width(), outer.height()});
+  return QPoint(origin.x, origin.y);
+}
+
+}  // namespace
+
 void TForm1::CenterOnScreen() {
   const QScreen* screen = this->screen();
   if (screen == nullptr) return;
   layout()->activate();
-  // Before the window manager has framed the window its frame is not known: centring the bare
-  // window is off by half the frame's few pixels at most.
-  const QSize outer = frameGeometry().size();
-  const QRect area = screen->availableGeometry();
-  move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+  // Before the window manager has framed the window, its frame is not known: the bare window is
+  // centred (see RecenterOnceFramed). A top-level window's position is its frame's top-left.
+  move(CentredOrigin(*screen, frameGeometry().size()));
+}
+
+void TForm1::RecenterOnceFramed() {
+  if (!awaitingFrame_) return;
+  QWindow* window = windowHandle();
+  const QScreen* screen = this->screen();
+  if (window == nullptr || screen == nullptr || window->frameMargins().isNull()) return;
+  // The title bar and borders are known now: the whole window is centred once more, by its
+  // frame's size this time. The platform window is asked directly, as the widget may still hold
+  // the frame it had before framing. A window manager that framed it before mapping it leaves
+  // it where it is.
+  awaitingFrame_ = false;
+  const QPoint origin = CentredOrigin(*screen, window->frameGeometry().size());
+  if (window->framePosition() != origin) window->setFramePosition(origin);
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // Framing moves the window by the frame's top-left part: the frame is known from then on.
+  RecenterOnceFramed();
 }
 
 }  // namespace solvanex

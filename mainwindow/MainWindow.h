@@ -89,6 +89,7 @@ class TForm1 : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   // The close box ends the program, also while a help window of its own is open.
   void closeEvent(QCloseEvent* event) override;
 
@@ -104,8 +105,12 @@ class TForm1 : public QMainWindow {
   // The one place where a handler's error is caught and shown; nothing thrown may cross the
   // event loop.
   void RunGuarded(const std::function<void()>& handler);
-  void ShowErrorBox(std::string_view message, std::size_t quotedFrom, std::size_t quotedLength);
+  // Shows the box with shown, its text already shortened, once the handler has returned.
+  void ShowErrorBox(const QString& shown);
+  // Centres the whole window, frame included, on its screen's work area.
   void CenterOnScreen();
+  // Centres it once more when the window manager's frame first becomes known after showing.
+  void RecenterOnceFramed();
 
   Services services_;
   FormControls controls_;
@@ -119,6 +124,7 @@ class TForm1 : public QMainWindow {
   HintTracker* hints_ = nullptr;
   InputGate* inputGate_ = nullptr;
   bool shownOnce_ = false;
+  bool awaitingFrame_ = false;
   bool imagesLoaded_ = false;
   bool iconQueued_ = false;
 };

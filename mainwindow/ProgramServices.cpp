@@ -1,5 +1,7 @@
 #include "mainwindow/ProgramServices.h"
 
+#include "controls/FormTypes.h"
+#include "form/About.h"
 #include "help/hh.h"
 
 namespace solvanex {
@@ -14,8 +16,8 @@ void HtmlHelpAccess::CloseAllHelpWindows() {
 }
 
 AboutBoxCommand::AboutBoxCommand() {
-  aboutBox1_.SetProductName(QStringLiteral("SOLVANEX"));
-  aboutBox1_.SetVersion(QStringLiteral("Version 1.00 - Win 9x et Win XP"));
+  aboutBox1_.SetProductName(ToQString(form::about::kProductName));
+  aboutBox1_.SetVersion(ToQString(form::about::kVersion));
   aboutBox1_.SetCopyright(TAboutBox::DefaultCopyright());
 }
 

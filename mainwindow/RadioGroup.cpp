@@ -4,19 +4,21 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
-#include <algorithm>
-#include <numeric>
+#include <span>
+#include <vector>
 
+#include "controls/FormTypes.h"
 #include "controls/TextFit.h"
+#include "form/Layout.h"
 
 namespace solvanex {
 
 namespace {
-// The items keep clear of the frame by this much.
-constexpr int kInsetX = 3;
-constexpr int kInsetY = 6;
-// Room for the focus frame around an item's text.
-constexpr int kTextSlack = 3;
+
+std::span<const int> Span(const QList<int>& list) {
+  return {list.constData(), static_cast<std::size_t>(list.size())};
+}
+
 }  // namespace
 
 TRadioGroup::TRadioGroup(const QStringList& items, int columns, QWidget* parent)
@@ -64,11 +66,11 @@ int TRadioGroup::NeededWidth(const QRadioButton* button, const QFont& font) cons
   const QStyle* style = button->style();
   return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
          style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
-         QFontMetrics(font).horizontalAdvance(button->text()) + kTextSlack;
+         QFontMetrics(font).horizontalAdvance(button->text()) + form::kChoiceTextSlack;
 }
 
 QList<int> TRadioGroup::NeededWidths(const QFont& font) const {
-  const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
+  const int rows = form::ChoiceRows(static_cast<int>(buttons_.size()), columns_);
   QList<int> needed(columns_, 0);
   for (int i = 0; i < buttons_.size(); ++i) {
     needed[i / rows] = std::max(needed[i / rows], NeededWidth(buttons_[i], font));
@@ -84,7 +86,7 @@ QFont TRadioGroup::ItemFont(int innerWidth, QList<int>* needed) const {
   int pixels = PixelSizeOf(font);
   for (;;) {
     *needed = NeededWidths(font);
-    if (std::accumulate(needed->begin(), needed->end(), 0) <= innerWidth) break;
+    if (form::ChoiceColumnsFit(Span(*needed), innerWidth)) break;
     if (pixels <= kSmallestFitPixels) break;
     font.setPixelSize(--pixels);
   }
@@ -98,30 +100,15 @@ void TRadioGroup::PlaceButtons() {
   // would cut "International" in a 167-pixel group.
   placedFor_ = size();
   if (buttons_.isEmpty()) return;
-  const int rows = static_cast<int>((buttons_.size() + columns_ - 1) / columns_);
-  const int innerWidth = width() - 2 * kInsetX;
-  const int innerHeight = height() - 2 * kInsetY;
   QList<int> needed;
-  const QFont itemFont = ItemFont(innerWidth, &needed);
+  const QFont itemFont = ItemFont(form::ChoiceInnerWidth({width(), height()}), &needed);
   for (QRadioButton* button : buttons_) {
     if (button->font() != itemFont) button->setFont(itemFont);
   }
-  const int equal = innerWidth / columns_;
-  QList<int> widths(columns_, equal);
-  if (std::any_of(needed.begin(), needed.end(), [equal](int n) { return n > equal; })) {
-    const int total = std::accumulate(needed.begin(), needed.end(), 0);
-    const int spare = std::max(0, innerWidth - total) / columns_;
-    for (int c = 0; c < columns_; ++c) widths[c] = needed[c] + spare;
-  }
-  const int rowHeight = innerHeight / rows;
-  int x = kInsetX;
-  for (int column = 0; column < columns_; ++column) {
-    for (int row = 0; row < rows; ++row) {
-      const int i = column * rows + row;
-      if (i >= buttons_.size()) break;
-      buttons_[i]->setGeometry(x, kInsetY + row * rowHeight, widths[column], rowHeight);
-    }
-    x += widths[column];
+  const std::vector<form::Rect> places =
+      form::ChoiceItemRects({width(), height()}, static_cast<int>(buttons_.size()), Span(needed));
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    buttons_[static_cast<qsizetype>(i)]->setGeometry(ToQRect(places[i]));
   }
 }
 

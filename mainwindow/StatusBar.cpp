@@ -2,13 +2,14 @@
 
 #include <QLabel>
 
+#include <span>
+#include <vector>
+
+#include "controls/FormTypes.h"
 #include "controls/TextFit.h"
+#include "form/Layout.h"
 
 namespace solvanex {
-
-namespace {
-constexpr int kPanelGap = 2;  // between two panels, and above them
-}  // namespace
 
 TStatusBar::TStatusBar(const QList<int>& widths, QWidget* parent)
     : QFrame(parent), widths_(widths) {
@@ -56,14 +57,12 @@ void TStatusBar::resizeEvent(QResizeEvent* event) {
 }
 
 void TStatusBar::PlacePanels() {
-  int x = 0;
-  const int panelHeight = height() - kPanelGap;
+  const std::vector<form::Rect> places = form::PanelRects(
+      std::span<const int>(widths_.constData(), static_cast<std::size_t>(widths_.size())),
+      {width(), height()});
   for (int i = 0; i < panels_.size(); ++i) {
-    const bool last = i == panels_.size() - 1;
-    const int width = last ? this->width() - x : widths_[i] - kPanelGap;
-    panels_[i]->setGeometry(x, kPanelGap, width < 0 ? 0 : width, panelHeight < 0 ? 0 : panelHeight);
+    panels_[i]->setGeometry(ToQRect(places[static_cast<std::size_t>(i)]));
     FitPanel(panels_[i]);
-    x += last ? 0 : widths_[i];
   }
 }
 

@@ -10,6 +10,8 @@ SOLVANEX_PACKAGES=(
   clang libclang-rt-14-dev
   libchm-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
+  # A window manager that frames the window after mapping it, for the centring test.
+  openbox
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
   # own texts in French.
   fonts-liberation2 qt6-translations-l10n
@@ -17,8 +19,10 @@ SOLVANEX_PACKAGES=(
   libxcb-damage0-dev
   # The Debian package: icons, packaging and its checks.
   librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
-  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources.
-  mingw-w64 wine wine64 googletest
+  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources; the classic
+  # dialog fonts for the Wine prefixes; and for the Windows window's end-to-end run, the X
+  # clipboard (xclip) and the window's picture (xwd, netpbm).
+  mingw-w64 wine wine64 googletest fonts-wine xclip x11-apps netpbm
 )
 
 solvanex_install_missing() {

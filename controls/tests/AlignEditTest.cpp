@@ -11,10 +11,10 @@
 #include "platform/Beep.h"
 
 using solvanex::clRed;
-using solvanex::ShownText;
 using solvanex::TAlignEdit;
 using solvanex::TAlignment;
 using solvanex::TFont;
+using solvanex::form::ShownText;
 
 Q_DECLARE_METATYPE(TAlignment)
 
@@ -281,7 +281,7 @@ void AlignEditTest::multiLineOffJoinsLines() {
   edit.SetText(text);
   edit.SetMultiLine(false);
   QCOMPARE(edit.Text(), joined);
-  QCOMPARE(ShownText::JoinLines(text), joined);
+  QCOMPARE(QString::fromStdU16String(ShownText::JoinLines(text.toStdU16String())), joined);
 }
 
 void AlignEditTest::autoSelect_data() {
@@ -423,7 +423,7 @@ void AlignEditTest::tenMebibytes() {
   edit.repaint();
   QCoreApplication::processEvents();
   QVERIFY(edit.Text() == big);
-  QVERIFY(edit.ShownPart().size() <= solvanex::ShownText::kShownLimit + 1);
+  QVERIFY(edit.ShownPart().size() <= ShownText::kShownLimit + 1);
 
   // Typing at the end and copying everything still work on the whole text.
   edit.SetReadOnly(false);

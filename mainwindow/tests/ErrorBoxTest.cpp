@@ -18,6 +18,7 @@
 
 #include "FormFixture.h"
 #include "controls/AlignEdit.h"
+#include "form/ErrorText.h"
 #include "mainwindow/ErrorBox.h"
 #include "mainwindow/RadioGroup.h"
 
@@ -67,8 +68,6 @@ class ErrorBoxTest : public QObject {
   void displayMessageIsRedWithOrWithoutFocus();
   void handlerErrorsGoToTheBox_data();
   void handlerErrorsGoToTheBox();
-  void elision_data();
-  void elision();
   void realBoxFitsTheScreen();
   void queuedInputWaitsForTheRealBox_data();
   void queuedInputWaitsForTheRealBox();
@@ -146,34 +145,11 @@ void ErrorBoxTest::handlerErrorsGoToTheBox() {
   QCOMPARE(fixture_->Display(), QStringLiteral("4,"));
 }
 
-void ErrorBoxTest::elision_data() {
-  // clang-format off
-  QTest::addColumn<QString>("quoted");
-  QTest::addColumn<QString>("shown");
-  const QString digits = QString("0123456789").repeated(100);
-  const QString accents = QString("é").repeated(300);
-  QTest::newRow("short, whole") << "12abc" << "12abc";
-  QTest::newRow("at the limit, whole") << digits.left(81) << digits.left(81);
-  QTest::newRow("long: head … tail") << digits << digits.left(60) + "…" + digits.right(20);
-  QTest::newRow("accents never cut") << accents << accents.left(60) + "…" + accents.right(20);
-  QTest::newRow("line breaks marked") << "1\r\n2\n3\r4\t5" << "1↵2↵3↵4 5";
-  QTest::newRow("emoji counted whole")
-      << QString("😀").repeated(100) << QString("😀").repeated(60) + "…" + QString("😀").repeated(20);
-  // clang-format on
-}
-
-void ErrorBoxTest::elision() {
-  QFETCH(QString, quoted);
-  QFETCH(QString, shown);
-  const std::string message = "'" + quoted.toStdString() + "' n'est pas.";
-  QCOMPARE(ElideForErrorBox(message, 1, quoted.toStdString().size()), "'" + shown + "' n'est pas.");
-}
-
 void ErrorBoxTest::realBoxFitsTheScreen() {
   // The box that a 10 MiB paste produces, shown for real.
   const std::string huge(10 * 1024 * 1024, '7');
   const std::string message = "'" + huge + "x" + kNotAFloat.toStdString();
-  const QString text = ElideForErrorBox(message, 1, huge.size() + 1);
+  const QString text = QString::fromStdString(form::ElideForErrorBox(message, 1, huge.size() + 1));
   bool checked = false;
   QTimer::singleShot(0, this, [&] {
     // Closed whatever happens: a failed check returns from here at once, and the box must not

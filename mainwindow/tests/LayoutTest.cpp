@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "FormFixture.h"
+#include "about/FAbout.h"
 #include "controls/AlignEdit.h"
 #include "mainwindow/RadioGroup.h"
 #include "mainwindow/StatusBar.h"
@@ -177,6 +178,7 @@ class LayoutTest : public QObject {
   void menuItems_data();
   void menuItems();
   void menuImagesStaySharpWhenScaled();
+  void aboutBoxShowsTheWindowIcon();
   void windowCaptionIconAndSize();
   void sizeIsLocked();
   void quitShortcutClosesTheWindowFromTheDisplay();
@@ -401,6 +403,13 @@ void LayoutTest::menuImagesStaySharpWhenScaled() {
   // The window icon is drawn in bitmaps of many sizes, a 32-pixel one among them.
   QVERIFY(!fixture_->Form().windowIcon().isNull());
   QVERIFY(fixture_->Form().windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void LayoutTest::aboutBoxShowsTheWindowIcon() {
+  QVERIFY(fixture_->ShowActive());
+  QTRY_VERIFY(!fixture_->Form().windowIcon().isNull());
+  TFAbout dialog([] { return platform::MemoryStatus{.memoryLoad = 0, .totalPhysical = 0}; });
+  QCOMPARE(dialog.windowIcon().cacheKey(), fixture_->Form().windowIcon().cacheKey());
 }
 
 void LayoutTest::windowCaptionIconAndSize() {
