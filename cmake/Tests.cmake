@@ -4,6 +4,11 @@
 # own and without a display; the fixture "wine" prepares that prefix once and keeps one Wine
 # server running for the whole run.
 if(CMAKE_CROSSCOMPILING AND WIN32)
+  # The 64-bit programs are run by the 64-bit loader itself: where Debian's 32-bit Wine is
+  # installed beside it, the wine command would start them through the 32-bit one.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    find_program(SOLVANEX_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+  endif()
   find_program(SOLVANEX_WINE wine)
   find_program(SOLVANEX_WINEBOOT wineboot)
   find_program(SOLVANEX_WINESERVER wineserver)

@@ -8,10 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "about/MemoryText.h"
+#include "form/MemoryText.h"
 #include "platform/MemoryStatus.h"
 
 namespace solvanex {
+namespace form {
 namespace {
 
 // Groups of three digits, "_" between them.
@@ -56,4 +57,5 @@ INSTANTIATE_TEST_SUITE_P(Separators, MemoryTextTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+}  // namespace form
 }  // namespace solvanex

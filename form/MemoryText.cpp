@@ -1,8 +1,8 @@
-#include "about/MemoryText.h"
+#include "form/MemoryText.h"
 
 #include <algorithm>
 
-namespace solvanex {
+namespace solvanex::form {
 
 namespace {
 
@@ -31,4 +31,4 @@ std::string FreeResourcesText(std::uint32_t memoryLoad) {
   return "Ressources système      : " + std::to_string(free) + "% libre.";
 }
 
-}  // namespace solvanex
+}  // namespace solvanex::form

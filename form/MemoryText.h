@@ -1,13 +1,13 @@
 // The two system lines of the About box as UTF-8 text, without the toolkit, so that they are
 // built and tested on every system: the machine's total physical memory and the share of it
-// that is free. MemoryLines.h gives them to the dialog.
+// that is free. Both About boxes show them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace solvanex {
+namespace solvanex::form {
 
 // "Mémoire physique totale : " and the total in kilobytes (bytes / 1024, halves rounded up),
 // its digits grouped by thousands with groupSeparator, then " Ko".
@@ -16,4 +16,4 @@ std::string PhysicalMemoryText(std::uint64_t totalBytes, std::string_view groupS
 // "Ressources système      : " and 100 minus the memory load, then "% libre.".
 std::string FreeResourcesText(std::uint32_t memoryLoad);
 
-}  // namespace solvanex
+}  // namespace solvanex::form

@@ -1,0 +1,80 @@
+#include "win32/BaseWindow.h"
+
+namespace solvanex::win32 {
+
+namespace {
+
+BaseWindow::ErrorReporter& Reporter() {
+  static BaseWindow::ErrorReporter reporter;
+  return reporter;
+}
+
+}  // namespace
+
+BaseWindow::~BaseWindow() {
+  if (hwnd_ != nullptr) {
+    // The object goes first: the window must not call into it any more.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+void BaseWindow::RegisterClass(const wchar_t* className, UINT style, HBRUSH background,
+                               HICON icon) {
+  WNDCLASSEXW windowClass{};
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.hIcon = icon;
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+}
+
+void BaseWindow::SetErrorReporter(ErrorReporter reporter) {
+  Reporter() = std::move(reporter);
+}
+
+void BaseWindow::Report(std::exception_ptr error) {
+  if (!Reporter()) return;
+  try {
+    Reporter()(std::move(error));
+  } catch (...) {
+    // Reporting must not fail into the system: there is nobody left to tell.
+  }
+}
+
+HWND BaseWindow::CreateBase(DWORD exStyle, const wchar_t* className, const wchar_t* title,
+                            DWORD style, int x, int y, int width, int height, HWND parent,
+                            HMENU menu) {
+  return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                         GetModuleHandleW(nullptr), this);
+}
+
+LRESULT BaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK BaseWindow::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  const LRESULT result = Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->OnDestroyed();
+  }
+  return result;
+}
+
+}  // namespace solvanex::win32
