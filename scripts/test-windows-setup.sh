@@ -97,6 +97,44 @@ other_view=$((view == 64 ? 32 : 64))
 check "help file not registered in the $other_view-bit view" \
   test -z "$(reg_value "$help_key" Solvanex.chm "$other_view")"
 
+# The installed window program, started as its shortcut starts it (its folder as the working
+# folder), shows its window "Solvanex 1.0" on a virtual display; started from another folder,
+# its help command (Aide, Rubriques de l'aide: Alt+A, R) opens the help file in Wine's viewer,
+# whose window bears the file's title "Aide de Solvanex".
+if file "$install_dir/solvanex.exe" | grep -q '(GUI)'; then
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WINEPREFIX/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$WINEPREFIX/display" ] && break; sleep 0.2; done
+  display=:$(cat "$WINEPREFIX/display")
+  window_named() {  # window_named TITLE: its window, waited for up to two minutes
+    for _ in $(seq 120); do
+      DISPLAY=$display xdotool search --name "$1" 2>/dev/null | head -n 1 | grep . && return 0
+      sleep 1
+    done
+    return 1
+  }
+  window_present() { window_named "$1" >/dev/null; }
+  start_program() {  # start_program WORKING_FOLDER
+    (cd "$1" && DISPLAY=$display "$wine" "$windows_dir\\solvanex.exe" >/dev/null 2>&1 &)
+  }
+  start_program "$install_dir"
+  check "program's window shown" window_present '^Solvanex 1\.0$'
+  wineserver --kill
+  start_program "$drive_c"
+  window=$(window_named '^Solvanex 1\.0$' || true)
+  if [ -n "$window" ]; then
+    # (xdotool's complaint about the focus of a display without a window manager is noise.)
+    DISPLAY=$display xdotool key --window "$window" alt+a 2>/dev/null
+    sleep 1
+    DISPLAY=$display xdotool key --window "$window" r 2>/dev/null
+  fi
+  check "help opened from another working folder" window_present '^Aide de Solvanex$'
+  wineserver --kill
+  kill "$xvfb"
+else
+  echo "skip    the installed solvanex.exe is no window program: its start is not checked"
+fi
+
 "$wine" "$install_dir/uninstall.exe" /S
 # The uninstaller runs on from a copy of itself in the temporary folder.
 wineserver --wait
