@@ -21,7 +21,7 @@ SOLVANEX_RUN_PACKAGES=(
 SOLVANEX_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool xclip
   # The window benchmark's first-paint watcher (X Damage events).
   libxcb-damage0-dev
   # The Debian package: packaging and its checks.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tests a Windows setup program of package-windows.sh end to end under Wine, in a fresh Wine
 # prefix of its own: a silent install as administrator, the files, the Start-menu shortcut, the
-# Apps & features entry and the help file's registration; then a silent uninstall, after which
-# nothing of it may be left (files, folder, shortcut, registry keys and values).
+# Apps & features entry and the help file's registration; the installed program's window, a
+# computation and its help (under Xvfb); then a silent uninstall, after which nothing of it may
+# be left (files, folder, shortcut, registry keys and values).
 #   test-windows-setup.sh [SETUP.exe]   (default: build-package/Solvanex-<version>-x64-setup.exe)
 # SETUP_TEST_DIR names the folder of the Wine prefix (default: build-package/setup-test).
 set -euo pipefail
@@ -98,7 +99,9 @@ check "help file not registered in the $other_view-bit view" \
   test -z "$(reg_value "$help_key" Solvanex.chm "$other_view")"
 
 # The installed window program, started as its shortcut starts it (its folder as the working
-# folder), shows its window "Solvanex 1.0" on a virtual display; started from another folder,
+# folder) with French regional settings, shows its window "Solvanex 1.0" on a virtual display
+# and computes the body-mass index example, read back through the clipboard; started from
+# another folder,
 # its help command (Aide, Rubriques de l'aide: Alt+A, R) opens the help file in Wine's viewer,
 # whose window bears the file's title "Aide de Solvanex".
 if file "$install_dir/solvanex.exe" | grep -q '(GUI)'; then
@@ -114,11 +117,32 @@ if file "$install_dir/solvanex.exe" | grep -q '(GUI)'; then
     return 1
   }
   window_present() { window_named "$1" >/dev/null; }
-  start_program() {  # start_program WORKING_FOLDER
-    (cd "$1" && DISPLAY=$display "$wine" "$windows_dir\\solvanex.exe" >/dev/null 2>&1 &)
+  start_program() {  # start_program WORKING_FOLDER, with French regional settings
+    (cd "$1" && DISPLAY=$display LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 \
+      "$wine" "$windows_dir\\solvanex.exe" >/dev/null 2>&1 &)
   }
   start_program "$install_dir"
-  check "program's window shown" window_present '^Solvanex 1\.0$'
+  window=$(window_named '^Solvanex 1\.0$' || true)
+  check "program's window shown" test -n "$window"
+  if [ -n "$window" ]; then
+    # The body-mass index of 70 kg at 1,75 m: 70, a click on IMC, 1,75, Enter; then Ctrl+C. IMC
+    # stands at (377, 72), 38 by 28, in the client area (form/Buttons.cpp), which lies below
+    # the menu bar in the window that Wine gives the X server: its height less the client's
+    # 224 (form/Window.h) is the menu bar's.
+    height=$(DISPLAY=$display xwininfo -id "$window" | sed -n 's/^ *Height: *//p')
+    DISPLAY=$display xdotool type --window "$window" --delay 100 70 2>/dev/null
+    DISPLAY=$display xdotool mousemove --window "$window" $((377 + 19)) \
+      $((height - 224 + 72 + 14)) click 1 2>/dev/null
+    sleep 0.5
+    DISPLAY=$display xdotool type --window "$window" --delay 100 1,75 2>/dev/null
+    DISPLAY=$display xdotool key --window "$window" Return 2>/dev/null
+    sleep 0.5
+    DISPLAY=$display xdotool key --window "$window" ctrl+c 2>/dev/null
+    sleep 1
+    result=$(DISPLAY=$display timeout 10 xclip -selection clipboard -o 2>/dev/null || true)
+  fi
+  check "body-mass index example copied as 22,8571428571429 (${result:-nothing})" \
+    test "${result:-}" = 22,8571428571429
   wineserver --kill
   start_program "$drive_c"
   window=$(window_named '^Solvanex 1\.0$' || true)
