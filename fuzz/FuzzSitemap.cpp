@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<help::SitemapEntry> tree;
   {
     const fuzzing::LinearTimeBudget budget(size, 20'000);
-    text = help::DecodeHelpText(bytes);
+    text = help::DecodeSitemapText(bytes, 0x040C);
     tree = help::ParseSitemap(text);
   }
   fuzzing::CheckTree(tree, text.size());

@@ -1,7 +1,9 @@
 #include "help/hh.h"
 
+#include <cstring>
 #include <optional>
 
+#include "help/HelpFile.h"
 #include "platform/FileTrust.h"
 #include "platform/Files.h"
 #include "platform/FloatingPointGuard.h"
@@ -93,6 +95,12 @@ bool HtmlHelpAvailable() {
 
 void* CallHtmlHelp(void* window, const char* file, unsigned command, std::uintptr_t data) {
   if (loadedHtmlHelp == nullptr) return nullptr;
+  // The program's own help file, by the name that finds it from any current folder.
+  std::string helpFile;
+  if (file != nullptr && std::strcmp(file, kHelpFileName) == 0) {
+    helpFile = HelpFileArgumentForThisProgram();
+    file = helpFile.c_str();
+  }
   platform::FloatingPointGuard guard;
   return loadedHtmlHelp(window, file, command, data);
 }

@@ -38,7 +38,7 @@ using ::HH_DISPLAY_TOPIC;
 // The registry key whose default value is the path of the HTML Help control library.
 inline constexpr char kHelpControlKey[] =
     "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
-// The help file, opened by bare name: the viewer finds it beside the program.
+// The help file's name; HelpFile.h says how the viewer is told where it is.
 inline constexpr char kHelpFileName[] = "Solvanex.chm";
 
 // Load the library at start-up; nothing changes it.
@@ -73,7 +73,9 @@ void UnloadHelpLibrary();
 bool HtmlHelpAvailable();
 
 // Calls HtmlHelp with the caller's floating-point environment kept (the viewer is foreign code);
-// returns its result, or null without calling anything when the viewer is not loaded.
+// returns its result, or null without calling anything when the viewer is not loaded. The file
+// kHelpFileName is passed as HelpFileArgumentForThisProgram (HelpFile.h) names it: by its full
+// path when it stands beside the program, so that it opens from any current folder.
 void* CallHtmlHelp(void* window, const char* file, unsigned command, std::uintptr_t data);
 
 // The owner to give help windows that must not depend on the main window.

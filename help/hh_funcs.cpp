@@ -41,9 +41,7 @@ bool IsDebugSwitch(std::string_view argument) {
 DiagnosticsEnvironment SystemDiagnosticsEnvironment(int argc, char** argv) {
   DiagnosticsEnvironment environment;
   environment.moduleFileName = platform::ModuleFileName();
-  for (int i = 0; i < argc && argv != nullptr && argv[i] != nullptr; ++i) {
-    environment.arguments.emplace_back(argv[i]);
-  }
+  environment.arguments = platform::CommandLineArguments(argc, argv);
   environment.systemDirectory = platform::SystemDirectory();
   environment.tempDirectory = platform::TempPath();
   environment.platformVersion = platform::GetPlatformVersion();

@@ -1,4 +1,4 @@
-// Run-time loading of a dynamic library (LoadLibraryA, GetProcAddress and FreeLibrary on Windows,
+// Run-time loading of a dynamic library (LoadLibraryExW, GetProcAddress and FreeLibrary on Windows,
 // dlopen, dlsym and dlclose elsewhere). Only an absolute path is loaded: a bare or relative name
 // would be searched for along the library path or in the current directory, where someone else's
 // file could be found first. Loading and freeing run the library's initialisation and clean-up

@@ -3,20 +3,22 @@
 #include <vector>
 
 #include "platform/FileVersion.h"
+#include "platform/WideText.h"
 
 namespace solvanex::platform {
 
 std::optional<FixedFileVersion> ReadFixedFileVersion(const std::string& path) {
+  const std::optional<std::wstring> widePath = WidePath(path);
+  if (!widePath) return std::nullopt;
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  const DWORD size = ::GetFileVersionInfoSizeW(widePath->c_str(), &ignored);
   if (size == 0) return std::nullopt;
   // The buffer is released on every path by its owner.
   std::vector<char> buffer(size);
-  if (::GetFileVersionInfoA(path.c_str(), 0, size, buffer.data()) == 0) return std::nullopt;
+  if (::GetFileVersionInfoW(widePath->c_str(), 0, size, buffer.data()) == 0) return std::nullopt;
   void* value = nullptr;
   UINT length = 0;
-  char root[] = "\\";
-  if (::VerQueryValueA(buffer.data(), root, &value, &length) == 0 || value == nullptr ||
+  if (::VerQueryValueW(buffer.data(), L"\\", &value, &length) == 0 || value == nullptr ||
       length < sizeof(VS_FIXEDFILEINFO)) {
     return std::nullopt;
   }

@@ -1,6 +1,6 @@
 // The user's regional settings for the diagnostics file's date, time and decimal separator:
-// GetDateFormatA, GetTimeFormatA and GetLocaleInfoA with the user's default locale on Windows;
-// elsewhere the C library's locale that LC_ALL, LC_TIME, LC_NUMERIC and LANG name.
+// GetDateFormatW, GetTimeFormatW and GetLocaleInfoW (in UTF-8) with the user's default locale on
+// Windows; elsewhere the C library's locale that LC_ALL, LC_TIME, LC_NUMERIC and LANG name.
 #pragma once
 
 #include <string>

@@ -1,23 +1,26 @@
 #include <windows.h>
 
 #include "platform/RegionalSettings.h"
+#include "platform/WideText.h"
 
 namespace solvanex::platform {
 
 namespace {
 
 std::string DateText(const SYSTEMTIME& moment) {
-  char text[128] = {};
+  wchar_t text[128] = {};
   const int length =
-      ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, text, sizeof text);
-  return length > 0 ? std::string(text, static_cast<std::size_t>(length - 1)) : std::string();
+      ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, text, 128);
+  return length > 0 ? WideToUtf8(std::wstring_view(text, static_cast<std::size_t>(length - 1)))
+                    : std::string();
 }
 
-// Without flags GetTimeFormatA gives the long time format, seconds included.
+// Without flags GetTimeFormatW gives the long time format, seconds included.
 std::string TimeText(const SYSTEMTIME& moment) {
-  char text[128] = {};
-  const int length = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &moment, nullptr, text, sizeof text);
-  return length > 0 ? std::string(text, static_cast<std::size_t>(length - 1)) : std::string();
+  wchar_t text[128] = {};
+  const int length = ::GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &moment, nullptr, text, 128);
+  return length > 0 ? WideToUtf8(std::wstring_view(text, static_cast<std::size_t>(length - 1)))
+                    : std::string();
 }
 
 }  // namespace
@@ -35,10 +38,10 @@ std::string CurrentTimeText() {
 }
 
 std::string LocaleDecimalSeparator() {
-  char text[8] = {};
-  const int length =
-      ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, static_cast<int>(sizeof text));
-  return length > 1 ? std::string(text, static_cast<std::size_t>(length - 1)) : std::string(".");
+  wchar_t text[8] = {};
+  const int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, 8);
+  return length > 1 ? WideToUtf8(std::wstring_view(text, static_cast<std::size_t>(length - 1)))
+                    : std::string(".");
 }
 
 }  // namespace solvanex::platform

@@ -1,11 +1,12 @@
 // Facts about the machine and the running program that the help diagnostics report:
-// GetModuleFileNameA, GetSystemDirectoryA, GetTempPathA, the platform's version and the user's
-// locale identifier on Windows; their nearest equivalents elsewhere. Directories come without a
-// trailing separator.
+// GetModuleFileNameW, GetSystemDirectoryW, GetTempPathW (in UTF-8), the platform's version and the
+// user's locale identifier on Windows; their nearest equivalents elsewhere. Directories come
+// without a trailing separator.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/PlatformVersion.h"
 
@@ -23,6 +24,10 @@ std::string TempPath();
 
 // The platform's family name and version.
 PlatformVersion GetPlatformVersion();
+
+// The program's arguments, argument 0 first, in UTF-8: on Windows from the wide command line
+// (the run-time library's argv holds them in the ANSI code page), elsewhere argv itself.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
 
 // The user's default locale identifier (GetUserDefaultLCID; on Linux from LC_ALL, LC_NUMERIC or
 // LANG, see Lcid.h).

@@ -66,4 +66,12 @@ std::uint32_t UserDefaultLcid() {
   return LcidFromLocaleName("C");
 }
 
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 0; i < argc && argv != nullptr && argv[i] != nullptr; ++i) {
+    arguments.emplace_back(argv[i]);
+  }
+  return arguments;
+}
+
 }  // namespace solvanex::platform

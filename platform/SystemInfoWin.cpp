@@ -4,38 +4,40 @@
 
 #include "platform/Paths.h"
 #include "platform/SystemInfo.h"
+#include "platform/WideText.h"
 
 namespace solvanex::platform {
 
 std::string ModuleFileName() {
-  // GetModuleFileNameA truncates silently: grow the buffer until the path fits.
+  // GetModuleFileNameW truncates silently: grow the buffer until the path fits.
   for (DWORD size = MAX_PATH + 1; size <= 32768; size *= 2) {
-    std::vector<char> buffer(size);
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), size);
+    std::vector<wchar_t> buffer(size);
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), size);
     if (length == 0) return {};
-    if (length < size) return std::string(buffer.data(), length);
+    if (length < size) return WideToUtf8(std::wstring_view(buffer.data(), length));
   }
   return {};
 }
 
 std::string SystemDirectory() {
-  char buffer[MAX_PATH + 1] = {};
-  const UINT length = ::GetSystemDirectoryA(buffer, sizeof buffer);
-  if (length == 0 || length >= sizeof buffer) return {};
-  return RemoveTrailingSeparators(std::string(buffer, length));
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const UINT length = ::GetSystemDirectoryW(buffer, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) return {};
+  return RemoveTrailingSeparators(WideToUtf8(std::wstring_view(buffer, length)));
 }
 
 std::string TempPath() {
-  char buffer[300] = {};
-  const DWORD length = ::GetTempPathA(sizeof buffer, buffer);
-  if (length == 0 || length >= sizeof buffer) return {};
-  return RemoveTrailingSeparators(std::string(buffer, length));
+  // The answer is at most MAX_PATH + 1 characters; a longer one is a variable gone wrong.
+  wchar_t buffer[MAX_PATH + 2] = {};
+  const DWORD length = ::GetTempPathW(MAX_PATH + 2, buffer);
+  if (length == 0 || length > MAX_PATH + 1) return {};
+  return RemoveTrailingSeparators(WideToUtf8(std::wstring_view(buffer, length)));
 }
 
 PlatformVersion GetPlatformVersion() {
-  OSVERSIONINFOA info{};
+  OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
-  if (::GetVersionExA(&info) == 0) return PlatformVersion{"Windows"};
+  if (::GetVersionExW(&info) == 0) return PlatformVersion{"Windows"};
   const bool nt = info.dwPlatformId == VER_PLATFORM_WIN32_NT;
   // On the 9x family the high word of the build number repeats the major and minor version.
   const unsigned build = nt ? info.dwBuildNumber : LOWORD(info.dwBuildNumber);
@@ -45,6 +47,24 @@ PlatformVersion GetPlatformVersion() {
 
 std::uint32_t UserDefaultLcid() {
   return ::GetUserDefaultLCID();
+}
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 0; i < argc && argv != nullptr && argv[i] != nullptr; ++i) {
+    arguments.emplace_back(argv[i]);
+  }
+  if (arguments.empty()) return arguments;
+  // The run-time library's argv is in the ANSI code page, which may lack characters of the
+  // program's path or arguments ('?' in their place): the same arguments are taken from the
+  // wide command line, when it splits into as many.
+  int count = 0;
+  LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (wide != nullptr && count == static_cast<int>(arguments.size())) {
+    for (int i = 0; i < count; ++i) arguments[static_cast<std::size_t>(i)] = WideToUtf8(wide[i]);
+  }
+  ::LocalFree(wide);
+  return arguments;
 }
 
 }  // namespace solvanex::platform

@@ -1,33 +1,43 @@
 #!/usr/bin/env bash
-# What run.sh and test.sh share: installing the Debian 12 packages that building, running and
-# testing need when any is missing (through sudo when not root), and building a tree.
+# What the scripts share: the Debian 12 packages they need, in two lists, installing those that
+# are missing (through sudo when not root), and building a tree.
+#   SOLVANEX_RUN_PACKAGES   building and running the Linux program (run.sh)
+#   SOLVANEX_TEST_PACKAGES  everything else the tests, the Windows side and the packages need
+#                           (test.sh, test-windows.sh, package.sh, package-windows.sh)
 set -euo pipefail
 
-SOLVANEX_PACKAGES=(
+SOLVANEX_RUN_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  # The help viewer's reading of the help file, and the help compiler.
   libchm-dev fp-utils
-  xvfb xauth x11-utils xdotool fonts-dejavu-core
-  # A window manager that frames the window after mapping it, for the centring test.
-  openbox
-  # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
-  # own texts in French.
-  fonts-liberation2 qt6-translations-l10n
-  # The window benchmark's first-paint watcher (X Damage events).
-  libxcb-damage0-dev
-  # The Debian package: icons, packaging and its checks.
-  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream
-  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources; the classic
-  # dialog fonts for the Wine prefixes; and for the Windows window's end-to-end run, the X
-  # clipboard (xclip) and the window's picture (xwd, netpbm).
-  mingw-w64 wine wine64 googletest fonts-wine xclip x11-apps netpbm
+  # The face the window is drawn in (metric-compatible with the Windows dialog fonts), the one
+  # it falls back to, and Qt's own texts in French.
+  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
+  # The icons that the build renders for the desktop entry.
+  librsvg2-bin
 )
 
+SOLVANEX_TEST_PACKAGES=(
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth x11-utils xdotool xclip
+  # A window manager that frames the window after mapping it, for the centring test.
+  openbox
+  # The window benchmark's first-paint watcher (X Damage events).
+  libxcb-damage0-dev
+  # The Debian package: packaging and its checks.
+  dpkg-dev file lintian desktop-file-utils appstream
+  # The Windows side: cross compilers, Wine to run the result, GoogleTest's sources, the setup
+  # program's compiler; the classic dialog fonts for the Wine prefixes; and for the Windows
+  # window's end-to-end run, the window's picture (xwd, netpbm).
+  mingw-w64 wine wine64 googletest nsis fonts-wine x11-apps netpbm
+)
+
+# Installs those of the packages named as arguments that are missing.
 solvanex_install_missing() {
   local missing=()
-  for package in "${SOLVANEX_PACKAGES[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
     fi

@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
-solvanex_install_missing
+solvanex_install_missing "${SOLVANEX_RUN_PACKAGES[@]}" "${SOLVANEX_TEST_PACKAGES[@]}"
 
 build=${PACKAGE_BUILD_DIR:-$root/build-package}
 # Debian's hardening and optimisation flags; CMake reads no CPPFLAGS, so they join the others.

@@ -12,8 +12,7 @@ source "$root/scripts/common.sh"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   if [ "$(id -u)" -ne 0 ]; then sudo dpkg --add-architecture i386; else dpkg --add-architecture i386; fi
 fi
-SOLVANEX_PACKAGES+=(wine32:i386)
-solvanex_install_missing
+solvanex_install_missing "${SOLVANEX_RUN_PACKAGES[@]}" "${SOLVANEX_TEST_PACKAGES[@]}" wine32:i386
 
 out=${WINDOWS_BUILD_DIR:-$root/build-windows}
 reference=${REFERENCE_CLI:-}

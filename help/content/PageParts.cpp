@@ -12,7 +12,9 @@ namespace solvanex::helpcontent {
 
 std::string PageStart(std::string_view title, std::string_view trailHtml) {
   std::string html =
-      "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+      "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n"
+      // The form that the HTML engine of Windows' help viewer honours in its legacy modes too.
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n<title>" +
       EscapeHtml(title) +
       "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">\n</head>\n" +
       "<body>\n<p class=\"chemin\"><a href=\"index.html\">Sommaire</a>";

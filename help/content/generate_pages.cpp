@@ -1,8 +1,10 @@
 // solvanex_help_pages SOURCE_DIR OUTPUT_DIR [PAGE...]
 // Writes the pages of the help file that come from the clinical catalogue into OUTPUT_DIR,
 // fills the templates of SOURCE_DIR (contents page, contents, index, project) with their
-// entries, and copies the hand-written PAGEs of SOURCE_DIR with their key examples keyed.
-// Every result shown in the help is computed by the calculator while the pages are written.
+// entries (contents and index in windows-1252, the pages in UTF-8), and copies the hand-written
+// PAGEs of SOURCE_DIR with their key examples keyed. Every result shown in the help is computed by
+// the calculator while the pages are written.
+#include "CodePage.h"
 #include "FunctionPages.h"
 #include "HelpPages.h"
 #include "KeyMarkup.h"
@@ -99,11 +101,12 @@ void Generate(const fs::path& source, const fs::path& output,
                           ConversionContentsItems(conversions));
   contents = FillTemplate(std::move(contents), "<!-- @FONCTIONS@ -->",
                           OneValueContentsItems(oneValueFunctions));
-  WriteFile(output / "Solvanex.hhc", contents);
+  // The contents and index in the code page of the help file's language (CodePage.h).
+  WriteFile(output / "Solvanex.hhc", ToWindows1252(contents));
   WriteFile(output / "Solvanex.hhk",
-            FillTemplate(
+            ToWindows1252(FillTemplate(
                 ReadFile(source / "Solvanex.hhk.in"), "<!-- @MOTS-CLES@ -->",
-                IndexItems(formulas, conversions, oneValueFunctions) + KeyIndexItems(CoreKeys())));
+                IndexItems(formulas, conversions, oneValueFunctions) + KeyIndexItems(CoreKeys()))));
   WriteFile(output / "Solvanex.hhp",
             FillTemplate(ReadFile(source / "Solvanex.hhp.in"), "@FICHIERS@\n",
                          GeneratedFiles(formulas, conversions, oneValueFunctions)));

@@ -5,9 +5,12 @@
 
 #include "HelpTestSupport.h"
 #include "ImageBuilders.h"
+#include "help/HelpFile.h"
 #include "help/HelpLifecycle.h"
 #include "help/hh.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/Paths.h"
+#include "platform/SystemInfo.h"
 
 namespace solvanex::help {
 namespace {
@@ -111,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 using LastCall = int (*)(void**, const char**, unsigned*, std::uintptr_t*);
 
+struct Call {
+  void* window;
+  const char* file;
+  unsigned command;
+  std::uintptr_t data;
+};
+
 class HtmlHelpCalls : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -127,17 +137,19 @@ class HtmlHelpCalls : public ::testing::Test {
   LastCall lastCall_ = nullptr;
 };
 
+// The program's help file goes by the name HelpFileArgument gives for the test program's
+// folder; any other file name as it is.
 TEST_F(HtmlHelpCalls, PassTheArgumentsAndKeepTheRoundingMode) {
-  struct Call {
-    void* window;
-    const char* file;
-    unsigned command;
-    std::uintptr_t data;
-  };
   int window = 0;
   const Call calls[] = {{GetDesktopWindow(), kHelpFileName, HH_DISPLAY_TOPIC, 0},
                         {nullptr, nullptr, HH_CLOSE_ALL, 0},
                         {&window, "other.chm", 7, 0x1234}};
+  const std::string helpFile =
+      HelpFileArgument(platform::ExtractFileDir(platform::ModuleFileName()));
+  using LastFileText = const char* (*)();
+  const auto lastFileText = reinterpret_cast<LastFileText>(
+      platform::GetProcAddress(HelpLibraryHandle, "TestHelpLastFileText"));
+  ASSERT_NE(lastFileText, nullptr);
   int count = 0;
   for (const Call& call : calls) {
     ASSERT_EQ(std::fegetround(), FE_TONEAREST);
@@ -146,7 +158,11 @@ TEST_F(HtmlHelpCalls, PassTheArgumentsAndKeepTheRoundingMode) {
     Call seen{};
     EXPECT_EQ(lastCall_(&seen.window, &seen.file, &seen.command, &seen.data), ++count);
     EXPECT_EQ(seen.window, call.window);
-    EXPECT_EQ(seen.file, call.file);
+    if (call.file == nullptr) {
+      EXPECT_EQ(seen.file, nullptr);
+    } else {
+      EXPECT_EQ(std::string(lastFileText()), call.file == kHelpFileName ? helpFile : call.file);
+    }
     EXPECT_EQ(seen.command, call.command);
     EXPECT_EQ(seen.data, call.data);
   }

@@ -4,6 +4,7 @@
 // named: 4.74.9273.0 ("1.33"), or 4.74.9300.0 ("> 1.33") for the variant without HtmlHelpW.
 #include <cfenv>
 #include <cstdint>
+#include <string>
 
 #define EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -24,6 +25,8 @@ struct Call {
   unsigned command = 0;
   std::uintptr_t data = 0;
 } lastCall;
+// The last call's file name as text, which outlives a caller's temporary string.
+std::string lastFileText;
 
 int answer = 0;
 
@@ -31,6 +34,7 @@ int answer = 0;
 
 EXPORT void* HtmlHelpA(void* window, const char* file, unsigned command, std::uintptr_t data) {
   lastCall = Call{lastCall.count + 1, window, file, command, data};
+  lastFileText = file == nullptr ? "" : file;
   std::fesetround(FE_UPWARD);
   return &answer;
 }
@@ -49,4 +53,9 @@ EXPORT int TestHelpLastCall(void** window, const char** file, unsigned* command,
   *command = lastCall.command;
   *data = lastCall.data;
   return lastCall.count;
+}
+
+// The last call's file name, copied when it was made.
+EXPORT const char* TestHelpLastFileText() {
+  return lastFileText.c_str();
 }

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cctype>
 #include <optional>
 #include <utility>
 
@@ -26,6 +27,65 @@ QString FromWindows1252(const QByteArray& bytes) {
                                             : QChar(static_cast<char16_t>(byte)));
   }
   return text;
+}
+
+// The character set of the Windows code page of the language lcid (primary language in its low
+// ten bits), as Windows' help viewer reads the contents files of a help file in that language.
+QByteArray CodePageOfLanguage(std::uint32_t lcid) {
+  struct Row {
+    std::uint32_t primaryLanguage;
+    const char* characterSet;
+  };
+  static constexpr Row kRows[] = {
+      {0x05, "windows-1250"}, {0x0E, "windows-1250"}, {0x15, "windows-1250"},
+      {0x18, "windows-1250"}, {0x1A, "windows-1250"}, {0x1B, "windows-1250"},
+      {0x24, "windows-1250"}, {0x02, "windows-1251"}, {0x19, "windows-1251"},
+      {0x22, "windows-1251"}, {0x23, "windows-1251"}, {0x08, "windows-1253"},
+      {0x1F, "windows-1254"}, {0x0D, "windows-1255"}, {0x01, "windows-1256"},
+      {0x25, "windows-1257"}, {0x26, "windows-1257"}, {0x27, "windows-1257"},
+      {0x2A, "windows-1258"}, {0x1E, "windows-874"},  {0x11, "Shift_JIS"},
+      {0x12, "EUC-KR"}};
+  const std::uint32_t primary = lcid & 0x3FF;
+  if (primary == 0x04) {
+    // Chinese: simplified for the People's Republic and Singapore, else traditional.
+    const std::uint32_t sub = (lcid >> 10) & 0x3F;
+    return sub == 0x02 || sub == 0x04 ? "GBK" : "Big5";
+  }
+  for (const Row& row : kRows) {
+    if (row.primaryLanguage == primary) return row.characterSet;
+  }
+  return "windows-1252";
+}
+
+// bytes in the character set name; nothing when this system does not decode that set. The
+// Western sets are read by the table above, everything else by Qt's converters.
+std::optional<QString> DecodeInCharacterSet(const QByteArray& bytes, const QByteArray& name) {
+  const QByteArray lower = name.toLower();
+  if (lower == "windows-1252" || lower == "cp1252" || lower == "iso-8859-1" || lower == "latin1" ||
+      lower == "us-ascii") {
+    return FromWindows1252(bytes);
+  }
+  QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
+  if (!decoder.isValid()) return std::nullopt;
+  return QString(decoder.decode(bytes));
+}
+
+// The NAME of the first "charset=NAME" in the head of a sitemap, or empty. Only the first
+// kilobytes are searched: the declaration belongs in the head.
+QByteArray DeclaredCharacterSet(const QByteArray& bytes) {
+  constexpr qsizetype kHeadBytes = 4096;
+  const QByteArray head = bytes.left(kHeadBytes).toLower();
+  const qsizetype at = head.indexOf("charset=");
+  if (at < 0) return {};
+  qsizetype begin = at + 8;
+  while (begin < head.size() && (head[begin] == '"' || head[begin] == '\'')) ++begin;
+  qsizetype end = begin;
+  while (end < head.size() &&
+         (std::isalnum(static_cast<unsigned char>(head[end])) || head[end] == '-' ||
+          head[end] == '_' || head[end] == '.' || head[end] == ':')) {
+    ++end;
+  }
+  return head.mid(begin, end - begin);
 }
 
 constexpr std::pair<const char*, char16_t> kNamedEntities[] = {
@@ -57,13 +117,22 @@ std::optional<char32_t> ReferencedCharacter(QStringView body) {
 
 }  // namespace
 
-QString DecodeHelpText(const QByteArray& bytes) {
+QString DecodeHelpText(const QByteArray& bytes, std::uint32_t lcid) {
   const qsizetype end = bytes.indexOf('\0');
   const QByteArray text = end < 0 ? bytes : bytes.left(end);
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString decoded = utf8.decode(text);
   if (!utf8.hasError()) return decoded;
-  return FromWindows1252(text);
+  return DecodeInCharacterSet(text, CodePageOfLanguage(lcid)).value_or(FromWindows1252(text));
+}
+
+QString DecodeSitemapText(const QByteArray& bytes, std::uint32_t lcid) {
+  const QByteArray declared = DeclaredCharacterSet(bytes);
+  // A file that says UTF-8 but is not is read as DecodeHelpText reads it.
+  if (!declared.isEmpty() && declared != "utf-8" && declared != "utf8") {
+    if (std::optional<QString> text = DecodeInCharacterSet(bytes, declared)) return *text;
+  }
+  return DecodeHelpText(bytes, lcid);
 }
 
 QString DecodeHtmlEntities(const QString& text) {

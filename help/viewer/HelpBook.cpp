@@ -18,10 +18,13 @@ QString FindRootFile(const ChmArchive& archive, QStringView extension) {
   return {};
 }
 
-std::vector<SitemapEntry> ReadSitemap(const ChmArchive& archive, const QString& path) {
+// The contents or index file at path, read in the character set it declares, else in the code
+// page of the help file's language lcid (ChmText.h).
+std::vector<SitemapEntry> ReadSitemap(const ChmArchive& archive, const QString& path,
+                                      std::uint32_t lcid) {
   if (path.isEmpty()) return {};
   const std::optional<QByteArray> data = archive.Read(NormalizeArchivePath(path));
-  return data ? ParseSitemap(DecodeHelpText(*data)) : std::vector<SitemapEntry>{};
+  return data ? ParseSitemap(DecodeSitemapText(*data, lcid)) : std::vector<SitemapEntry>{};
 }
 
 }  // namespace
@@ -45,11 +48,13 @@ std::optional<HelpBook> LoadHelpBook(const QString& filePath) {
   book.filePath = filePath;
   book.title =
       system.title.trimmed().isEmpty() ? QFileInfo(filePath).fileName() : system.title.trimmed();
-  book.contents =
-      ReadSitemap(*archive, system.contentsFile.isEmpty() ? FindRootFile(*archive, u".hhc")
-                                                          : system.contentsFile);
+  book.contents = ReadSitemap(
+      *archive,
+      system.contentsFile.isEmpty() ? FindRootFile(*archive, u".hhc") : system.contentsFile,
+      system.lcid);
   book.index = ReadSitemap(
-      *archive, system.indexFile.isEmpty() ? FindRootFile(*archive, u".hhk") : system.indexFile);
+      *archive, system.indexFile.isEmpty() ? FindRootFile(*archive, u".hhk") : system.indexFile,
+      system.lcid);
 
   const QStringList candidates = {system.defaultTopic, FirstTopic(book.contents),
                                   QStringLiteral("/index.html")};

@@ -2,6 +2,8 @@
 
 #include "ChmText.h"
 
+#include <vector>
+
 namespace solvanex::help {
 
 namespace {
@@ -11,6 +13,7 @@ enum SystemCode : unsigned {
   kIndexFile = 1,
   kDefaultTopic = 2,
   kTitle = 3,
+  kLanguage = 4,
 };
 
 unsigned ReadUint16(const QByteArray& data, qsizetype at) {
@@ -22,6 +25,11 @@ unsigned ReadUint16(const QByteArray& data, qsizetype at) {
 SystemInfo ParseSystemFile(const QByteArray& data) {
   constexpr qsizetype kVersionSize = 4;
   constexpr qsizetype kRecordHeaderSize = 4;
+  struct Record {
+    unsigned code;
+    QByteArray bytes;
+  };
+  std::vector<Record> records;
   SystemInfo info;
   qsizetype at = kVersionSize;
   while (at + kRecordHeaderSize <= data.size()) {
@@ -29,8 +37,18 @@ SystemInfo ParseSystemFile(const QByteArray& data) {
     const qsizetype length = ReadUint16(data, at + 2);
     at += kRecordHeaderSize;
     if (length > data.size() - at) break;
-    const QString text = DecodeHelpText(data.mid(at, length));
-    switch (code) {
+    if (code == kLanguage && length >= 4) {
+      info.lcid =
+          ReadUint16(data, at) | (static_cast<std::uint32_t>(ReadUint16(data, at + 2)) << 16);
+    } else if (code <= kTitle) {
+      records.push_back({code, data.mid(at, length)});
+    }
+    at += length;
+  }
+  // The language may come after the texts that it decides the reading of.
+  for (const Record& record : records) {
+    const QString text = DecodeHelpText(record.bytes, info.lcid);
+    switch (record.code) {
       case kContentsFile:
         info.contentsFile = text;
         break;
@@ -46,7 +64,6 @@ SystemInfo ParseSystemFile(const QByteArray& data) {
       default:
         break;
     }
-    at += length;
   }
   return info;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "ChmArchive.h"
+#include "ChmText.h"
+#include "CodePage.h"
 #include "ConversionChemistry.h"
 #include "FormulaExamples.h"
 #include "FunctionPages.h"
@@ -21,6 +24,7 @@
 #include "HtmlText.h"
 #include "KeyMarkup.h"
 #include "KeyTopics.h"
+#include "SystemFile.h"
 #include "WorkedExamples.h"
 #include "calculator/Keypad.h"
 #include "calculator/NumberText.h"
@@ -98,8 +102,52 @@ TEST(FormulaPage, CarriesEveryFieldEscaped) {
       }
     }
   }
-  EXPECT_TRUE(Contains(page, "<meta charset=\"utf-8\">"));
+  EXPECT_TRUE(
+      Contains(page, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"));
   EXPECT_TRUE(Contains(page, "<kbd>MS</kbd>"));  // the memory step, since m is used
+}
+
+struct CodePageRow {
+  const char* name;
+  std::string utf8;
+  std::string windows1252;
+};
+
+void PrintTo(const CodePageRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CodePageTest : public ::testing::TestWithParam<CodePageRow> {};
+
+TEST_P(CodePageTest, WritesEachCharacterWithOnesTheCodePageHas) {
+  EXPECT_EQ(ToWindows1252(GetParam().utf8), GetParam().windows1252);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CodePageTest,
+    ::testing::Values(CodePageRow{"Ascii", "Touche P", "Touche P"},
+                      CodePageRow{"Latin1", "Conversions d'unités à 37 °C, ×, ², µ",
+                                  "Conversions d'unit\xE9s \xE0 37 \xB0"
+                                  "C, \xD7, \xB2, \xB5"},
+                      CodePageRow{
+                          "HighControls", "GLY — Glucose : « € » œ … ‘’ “” –",
+                          "GLY \x97 Glucose : \xAB \x80 \xBB \x9C \x85 \x91\x92 \x93\x94 \x96"},
+                      CodePageRow{"StandIns", "g/L ⇄ mmol/L, m ≤ 0, x ≥ 4, a → b, −1, CO₂, (√)",
+                                  "g/L &lt;-&gt; mmol/L, m &lt;= 0, x &gt;= 4, a -&gt; b, -1, "
+                                  "CO2, (Rac)"},
+                      CodePageRow{"NarrowNoBreakSpace", "Homme\u202F:", "Homme\xA0:"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CodePage, RefusesWhatItCannotSay) {
+  for (const std::string text :
+       {"ω", "日本", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF5\x80\x80\x80", "a\xE9"}) {
+    EXPECT_THROW(ToWindows1252(text), std::runtime_error) << text;
+  }
+  try {
+    ToWindows1252("x ω");
+  } catch (const std::runtime_error& error) {
+    EXPECT_TRUE(Contains(error.what(), "U+03C9")) << error.what();
+  }
 }
 
 TEST(FormulaPage, ShowsTheKeyedOutcomes) {
@@ -408,6 +456,64 @@ TEST_F(BuiltHelpFile, IndexesEveryKey) {
     EXPECT_EQ(index["Touche " + std::string(1, row.letter)],
               std::vector<QString>{QString::fromStdString("/" + FormulaPageName(row.letter))});
   }
+}
+
+// Windows' viewer reads the contents and index in the code page of the file's language: they are
+// written in windows-1252 and say so, and their names read back as the catalogue writes them
+// (decoded here by Qt's own converter, not the viewer's table).
+TEST_F(BuiltHelpFile, ContentsAndIndexAreInTheCodePageOfTheLanguage) {
+  const help::SystemInfo system =
+      help::ParseSystemFile(book_->archive->Read(QStringLiteral("/#SYSTEM")).value_or(""));
+  EXPECT_EQ(system.lcid, 0x040Cu);
+  QStringDecoder windows1252("windows-1252");
+  ASSERT_TRUE(windows1252.isValid());
+  const auto asWindowsReadsIt = [&](std::string_view utf8) {
+    return help::DecodeHtmlEntities(
+        windows1252.decode(QByteArray::fromStdString(ToWindows1252(EscapeHtml(utf8)))));
+  };
+  for (const char* file : {"/Solvanex.hhc", "/Solvanex.hhk"}) {
+    const std::string raw = Page(QString::fromLatin1(file));
+    EXPECT_TRUE(Contains(raw, "charset=windows-1252")) << file;
+    EXPECT_FALSE(Contains(raw, "\xC3")) << file << ": UTF-8 left";
+  }
+  std::map<QString, QString> contents;
+  help::WalkSitemap(book_->contents, [&](const help::SitemapEntry& entry, int) {
+    contents[help::TopicUrl(entry.local).path()] = entry.name;
+    return false;
+  });
+  for (const FormulaRow& row : FormulaTable()) {
+    EXPECT_EQ(contents[QString::fromStdString("/" + FormulaPageName(row.letter))],
+              asWindowsReadsIt(std::string(1, row.letter) + " — " + std::string(row.title)))
+        << row.letter;
+  }
+  std::set<QString> names;
+  help::WalkSitemap(book_->contents, [&](const help::SitemapEntry& entry, int) {
+    names.insert(entry.name);
+    return false;
+  });
+  EXPECT_TRUE(names.count(QStringLiteral("Conversions d'unités")));
+  EXPECT_TRUE(names.count(QStringLiteral("Fonctions à une valeur")));
+  std::set<QString> index;
+  for (const help::SitemapEntry& entry : book_->index) index.insert(entry.name);
+  for (const ConversionRow& row : ConversionTable()) {
+    EXPECT_TRUE(index.count(asWindowsReadsIt(std::string(row.analyte) + " (conversion)")))
+        << row.analyte;
+  }
+}
+
+// Every page says its character set in the form that the legacy modes of Windows' viewer read.
+TEST_F(BuiltHelpFile, PagesDeclareTheirCharacterSetForTheLegacyEngine) {
+  int pages = 0;
+  for (const QString& path : book_->archive->Files()) {
+    if (!path.endsWith(u".html")) continue;
+    ++pages;
+    const std::string page = Page(path);
+    EXPECT_TRUE(
+        Contains(page, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"))
+        << path.toStdString();
+    EXPECT_FALSE(Contains(page, "<meta charset=")) << path.toStdString();
+  }
+  EXPECT_GE(pages, static_cast<int>(FormulaTable().size()) + 10);
 }
 
 // Every link of a page, contents item and index item points at a file of the help file, and

@@ -92,10 +92,13 @@ class HelpParsingTest : public QObject {
  private slots:
   void decodesHelpText_data();
   void decodesHelpText();
+  void decodesSitemapText_data();
+  void decodesSitemapText();
   void decodesEntities_data();
   void decodesEntities();
   void readsSystemObject_data();
   void readsSystemObject();
+  void readsTextsInTheLanguageOfTheSystemObject();
   void readsSitemap_data();
   void readsSitemap();
   void findsFirstTopic();
@@ -139,6 +142,42 @@ void HelpParsingTest::decodesHelpText() {
   QFETCH(QByteArray, bytes);
   QFETCH(QString, text);
   QCOMPARE(DecodeHelpText(bytes), text);
+}
+
+// Contents and index files: the character set they declare first; else UTF-8 when they are
+// valid UTF-8; else the code page of the help file's language.
+void HelpParsingTest::decodesSitemapText_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<uint>("lcid");
+  QTest::addColumn<QString>("text");
+  const QByteArray windows1252 =
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+  QTest::newRow("declared windows-1252") << windows1252 + "m\xe9moire" << 0x040Cu << u"mémoire"_qs;
+  // Bytes that would also read as UTF-8 are read as the file says.
+  QTest::newRow("declared windows-1252, UTF-8 look-alike")
+      << windows1252 + "\xc3\xa9" << 0x040Cu << u"Ã©"_qs;
+  QTest::newRow("declared in quotes, other case")
+      << QByteArray("<META CHARSET=\"Windows-1252\">\x97") << 0u << u"—"_qs;
+  QTest::newRow("declared utf-8") << QByteArray("<meta charset=utf-8>d\xc3\xa9part") << 0x040Cu
+                                  << u"départ"_qs;
+  QTest::newRow("declared utf-8 but written in the language's code page")
+      << QByteArray("<meta charset=utf-8>d\xe9part") << 0x040Cu << u"départ"_qs;
+  QTest::newRow("declared set unknown here")
+      << QByteArray("<meta charset=x-nowhere>d\xe9part") << 0x040Cu << u"départ"_qs;
+  QTest::newRow("undeclared, French") << QByteArray("d\xe9part") << 0x040Cu << u"départ"_qs;
+  QTest::newRow("undeclared, valid UTF-8")
+      << QByteArray("d\xc3\xa9part") << 0x040Cu << u"départ"_qs;
+  QTest::newRow("undeclared, Greek") << QByteArray("\xe1\xe2") << 0x0408u << u"αβ"_qs;
+  QTest::newRow("undeclared, Russian") << QByteArray("\xe0") << 0x0419u << u"а"_qs;
+  QTest::newRow("declared windows-1253 in a French file")
+      << QByteArray("<meta charset=windows-1253>\xe1") << 0x040Cu << u"α"_qs;
+}
+
+void HelpParsingTest::decodesSitemapText() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(uint, lcid);
+  QFETCH(QString, text);
+  QVERIFY(DecodeSitemapText(bytes, lcid).endsWith(text));
 }
 
 void HelpParsingTest::decodesEntities_data() {
@@ -218,6 +257,20 @@ void HelpParsingTest::readsSystemObject() {
   QTEST(info.indexFile, "index");
   QTEST(info.defaultTopic, "topic");
   QTEST(info.title, "title");
+}
+
+// The language record may follow the title that it decides the reading of.
+void HelpParsingTest::readsTextsInTheLanguageOfTheSystemObject() {
+  const QByteArray greek("\x08\x04\x00\x00", 4);
+  const SystemInfo info = ParseSystemFile(SystemObject(
+      {{3, QByteArray("\xc2\xef\xde\xe8\xe5\xe9\xe1\0", 8)}, {4, greek + QByteArray(32, '\0')}}));
+  QCOMPARE(info.lcid, 0x0408u);
+  QCOMPARE(info.title, u"Βοήθεια"_qs);
+  const SystemInfo french = ParseSystemFile(
+      SystemObject({{4, QByteArray("\x0c\x04\x00\x00", 4)}, {3, QByteArray("Aide m\xe9\0", 8)}}));
+  QCOMPARE(french.lcid, 0x040Cu);
+  QCOMPARE(french.title, u"Aide mé"_qs);
+  QCOMPARE(ParseSystemFile(SystemObject({{4, QByteArray("\x0c\x04", 2)}})).lcid, 0u);
 }
 
 void HelpParsingTest::readsSitemap_data() {
