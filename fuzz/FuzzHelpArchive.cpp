@@ -19,7 +19,7 @@
 
 namespace {
 
-// An in-memory file holding the input, named by its /proc path, which chmlib can open.
+// An in-memory file holding the input, named by its /proc path, which the archive opens.
 class MemoryFile {
  public:
   MemoryFile(const std::uint8_t* data, std::size_t size)

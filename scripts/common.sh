@@ -8,7 +8,7 @@ SOLVANEX_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  libchm-dev fp-utils
+  libmspack-dev fp-utils
   xvfb xauth x11-utils xdotool fonts-dejavu-core
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
   # own texts in French.
