@@ -9,6 +9,8 @@ SOLVANEX_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libmspack-dev fp-utils
+  # The C library's locale sources: the tests make the French locale from them.
+  locales
   xvfb xauth x11-utils xdotool fonts-dejavu-core
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), and Qt's
   # own texts in French.
@@ -39,6 +41,23 @@ solvanex_install_missing() {
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
+}
+
+# Adds apt's source entry for Debian 12 when there is none: the sanitizer and fuzzing build
+# compiles libmspack from Debian's source package ("apt-get source libmspack").
+solvanex_add_source_entry() {
+  if grep -Eqs '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/*; then
+    return 0
+  fi
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+  fi
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee /etc/apt/sources.list.d/solvanex-source.sources >/dev/null
+  "${sudo[@]}" apt-get update -qq
 }
 
 # Configures and builds the tree at $1 with the further CMake arguments given.

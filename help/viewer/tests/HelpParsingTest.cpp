@@ -3,19 +3,21 @@
 #include "ChmArchive.h"
 #include "ChmText.h"
 #include "HelpBook.h"
+#include "HelpFilePatches.h"
 #include "HelpLocation.h"
 #include "Sitemap.h"
 #include "SystemFile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
+#include <type_traits>
 
 using namespace solvanex::help;
+using namespace solvanex::testing;
 
 namespace {
 
@@ -60,108 +62,6 @@ QByteArray BuiltHelpFile() {
   return built.open(QIODevice::ReadOnly) ? built.readAll() : QByteArray();
 }
 
-// The little-endian number of width bytes at `at`, and its replacement.
-qint64 Number(const QByteArray& bytes, qsizetype at, int width) {
-  qint64 value = 0;
-  for (int i = width - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
-void SetNumber(QByteArray& bytes, qsizetype at, int width, quint64 value) {
-  for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-}
-
-// Where the parts of a help file lie: its directory header ("ITSP"), its one listing chunk and
-// the start of its uncompressed content (version 3 header).
-struct BuiltLayout {
-  qint64 directory = 0;
-  qint64 chunkSize = 0;
-  qint64 listing = 0;
-  qint64 content = 0;
-};
-BuiltLayout Layout(const QByteArray& bytes) {
-  BuiltLayout layout;
-  layout.directory = Number(bytes, 0x48, 8);
-  layout.chunkSize = Number(bytes, layout.directory + 0x10, 4);
-  layout.listing = layout.directory + Number(bytes, layout.directory + 8, 4);
-  layout.content = Number(bytes, 0x58, 8);
-  return layout;
-}
-
-const QByteArray kResetTable(
-    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-    "InstanceData/ResetTable");
-const QByteArray kControlData("::DataSpace/Storage/MSCompressed/ControlData");
-
-// A listing entry's numbers: each written 7 bits a byte, most significant first.
-struct ListingEntry {
-  qint64 section;
-  qint64 offset;
-  qint64 length;
-};
-QByteArray EncodedInteger(quint64 value) {
-  QByteArray bytes(1, static_cast<char>(value & 0x7F));
-  for (value >>= 7; value != 0; value >>= 7)
-    bytes.prepend(static_cast<char>(0x80 | (value & 0x7F)));
-  return bytes;
-}
-// Where the entry of name begins in the listing (its one-byte name length), and where its
-// numbers end.
-std::pair<qsizetype, qsizetype> EntrySpan(const QByteArray& bytes, const QByteArray& name,
-                                          ListingEntry* entry = nullptr) {
-  const qsizetype at = bytes.indexOf(char(name.size()) + name);
-  qsizetype end = at + 1 + name.size();
-  qint64 numbers[3] = {};
-  for (qint64& number : numbers) {
-    for (bool more = true; more; ++end) {
-      number = (number << 7) | (bytes[end] & 0x7F);
-      more = (bytes[end] & 0x80) != 0;
-    }
-  }
-  if (entry != nullptr) *entry = {numbers[0], numbers[1], numbers[2]};
-  return {at, end};
-}
-ListingEntry Entry(const QByteArray& bytes, const QByteArray& name) {
-  ListingEntry entry{};
-  EntrySpan(bytes, name, &entry);
-  return entry;
-}
-// Rewrites the numbers of name's entry (-1 keeps one), within the listing chunk's free space.
-void SetEntry(QByteArray& bytes, const QByteArray& name, ListingEntry values) {
-  const BuiltLayout layout = Layout(bytes);
-  ListingEntry entry{};
-  const auto [at, end] = EntrySpan(bytes, name, &entry);
-  if (values.offset < 0) values.offset = entry.offset;
-  if (values.length < 0) values.length = entry.length;
-  const QByteArray numbers = EncodedInteger(values.section) + EncodedInteger(values.offset) +
-                             EncodedInteger(values.length);
-  const qsizetype start = at + 1 + name.size();
-  const qsizetype grown = numbers.size() - (end - start);
-  bytes.replace(start, end - start, numbers);
-  // The chunk keeps its size: the free space after the entries gives up what they gained.
-  const qint64 freeSpace = Number(bytes, layout.listing + 4, 4);
-  bytes.remove(layout.listing + layout.chunkSize - freeSpace + grown, grown);
-  SetNumber(bytes, layout.listing + 4, 4, freeSpace - grown);
-}
-// Adds an index chunk ("PMGI") after the listing chunk, makes it the directory's index root,
-// and has its one entry name that chunk itself: a reader that walks it never leaves it.
-void AddSelfNamingIndex(QByteArray& bytes) {
-  const BuiltLayout layout = Layout(bytes);
-  const qint64 chunks = Number(bytes, layout.directory + 0x2C, 4);
-  QByteArray chunk("PMGI", 4);
-  chunk += QByteArray(4, '\0') + '\x01' + '/' + EncodedInteger(chunks);
-  SetNumber(chunk, 4, 4, layout.chunkSize - chunk.size());
-  chunk += QByteArray(layout.chunkSize - chunk.size() - 2, '\0') + QByteArray("\x01\x00", 2);
-  const qint64 end = layout.listing + chunks * layout.chunkSize;
-  bytes.insert(end, chunk);
-  SetNumber(bytes, layout.directory + 0x1C, 4, chunks);                  // index root
-  SetNumber(bytes, layout.directory + 0x2C, 4, chunks + 1);              // chunk count
-  SetNumber(bytes, 0x50, 8, Number(bytes, 0x50, 8) + layout.chunkSize);  // directory length
-  SetNumber(bytes, 0x58, 8, layout.content + layout.chunkSize);          // content start
-  const qint64 headerSection = Number(bytes, 0x38, 8);
-  SetNumber(bytes, headerSection + 8, 8, Number(bytes, headerSection + 8, 8) + layout.chunkSize);
-}
-
 // Whether the viewer opens bytes saved as a help file; nothing when they cannot be saved.
 std::optional<bool> OpensAsHelpFile(const QByteArray& bytes) {
   QTemporaryDir dir;
@@ -190,7 +90,7 @@ class HelpParsingTest : public QObject {
   void findsFirstTopic();
   void boundsTreeDepth_data();
   void boundsTreeDepth();
-  void decodesManyAmpersandsInLinearTime();
+  void decodesManyAmpersands();
   void splitsHelpArgument_data();
   void splitsHelpArgument();
   void locatesHelpFile_data();
@@ -404,17 +304,12 @@ void HelpParsingTest::boundsTreeDepth() {
   }  // and the tree is freed
 }
 
-void HelpParsingTest::decodesManyAmpersandsInLinearTime() {
+void HelpParsingTest::decodesManyAmpersands() {
   // 2,000,000 ampersands and one semicolon at the end: each '&' may look ahead only as far as a
-  // reference can reach. Searching to the end for each one would take minutes; the bound is
-  // a hundred times what the linear reading takes.
+  // reference can reach. How long the decoding takes is the fuzz target's and the benchmark's to
+  // judge (a search to the end for each one would take minutes); the text is kept whole.
   const QString text = QString(2'000'000, u'&') + u';';
-  QElapsedTimer timer;
-  timer.start();
-  const QString decoded = DecodeHtmlEntities(text);
-  const qint64 elapsed = timer.elapsed();
-  QCOMPARE(decoded, text);
-  QVERIFY2(elapsed < 3000, qPrintable(u"%1 ms"_qs.arg(elapsed)));
+  QCOMPARE(DecodeHtmlEntities(text), text);
 }
 
 void HelpParsingTest::splitsHelpArgument_data() {
@@ -580,7 +475,11 @@ void HelpParsingTest::judgesDamagedHelpFile_data() {
   const BuiltLayout layout = Layout(built);
   const auto row = [&](const char* name, bool opens, auto&& damage) {
     QByteArray bytes = built;
-    damage(bytes);
+    if constexpr (std::is_invocable_r_v<QByteArray, decltype(damage), QByteArray>) {
+      bytes = damage(bytes);
+    } else {
+      damage(bytes);
+    }
     QTest::newRow(name) << bytes << opens;
   };
   const auto number = [](qint64 at, int width, quint64 value) {
@@ -597,13 +496,11 @@ void HelpParsingTest::judgesDamagedHelpFile_data() {
   row("listing linked to itself", true, number(layout.listing + 0x10, 4, 0));
   row("listing linked past the end", true, number(layout.listing + 0x10, 4, 1000000));
   // A free space that wraps a 32-bit end pointer: the entries are read by their count.
-  row("listing free space 2 GiB", true, number(layout.listing + 4, 4, 0x80000000));
+  row("listing free space 2 GiB", true, WithWrappingFreeSpace);
   // The index is never walked, whatever it points at.
   row("index naming itself", true, [](QByteArray& bytes) { AddSelfNamingIndex(bytes); });
-  row("index naming itself, control data unlisted", false, [&](QByteArray& bytes) {
-    AddSelfNamingIndex(bytes);
-    SetEntry(bytes, kControlData, {4, -1, -1});
-  });
+  // With the control data unlisted, a reader that looks it up through the index never returns.
+  row("index naming itself, control data unlisted", false, WithSelfNamingIndex);
   // Without a usable reset table the compressed section cannot be read here: refused.
   row("reset table unlisted", false, [&](QByteArray& bytes) {
     SetEntry(bytes, kResetTable, {4, -1, -1});
@@ -628,7 +525,7 @@ void HelpParsingTest::judgesDamagedHelpFile_data() {
   row("window of 8 frames", false, number(control + 0x10, 4, 8));
   row("no windows per reset", true, number(control + 0x14, 4, 0));
   // 2 frames between resets times 2^31 windows per reset: 0 in 32 bits; the count is not used.
-  row("interval times windows 0 in 32 bits", true, number(control + 0x14, 4, 0x80000000));
+  row("interval times windows 0 in 32 bits", true, WithZeroResetProduct);
 
   // What one file may cost.
   const QByteArray page("/index.html");
