@@ -45,7 +45,9 @@ TEST_P(RegionalSettingsTest, FollowTheLocaleTheEnvironmentNames) {
 
   EXPECT_EQ(LocaleDecimalSeparator(), separator);
   // The users' case: the decimal comma.
-  if (std::string(GetParam()) == "fr_FR.UTF-8") EXPECT_EQ(LocaleDecimalSeparator(), ",");
+  if (std::string(GetParam()) == "fr_FR.UTF-8") {
+    EXPECT_EQ(LocaleDecimalSeparator(), ",");
+  }
   // The clock may turn a second between the two readings: the lengths agree, and the text ends
   // the date-and-time text.
   const std::string timeText = CurrentTimeText();
