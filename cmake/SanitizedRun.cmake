@@ -10,6 +10,27 @@ if(NOT SOLVANEX_CLANGXX OR NOT SOLVANEX_CLANG)
   return()
 endif()
 
+# libmspack, the reader of help files, is built from Debian's source package inside the
+# sanitized tree, so that the sanitizers check it and the fuzzers see their coverage inside it.
+# The sources are fetched once into this build tree; apt needs a source entry ("deb-src"), which
+# scripts/test.sh adds.
+set(SOLVANEX_MSPACK_SOURCES ${CMAKE_BINARY_DIR}/libmspack-source)
+file(GLOB mspack_unpacked ${SOLVANEX_MSPACK_SOURCES}/libmspack-*/mspack/chmd.c)
+if(NOT mspack_unpacked)
+  file(MAKE_DIRECTORY ${SOLVANEX_MSPACK_SOURCES})
+  execute_process(COMMAND apt-get source --quiet libmspack
+    WORKING_DIRECTORY ${SOLVANEX_MSPACK_SOURCES}
+    RESULT_VARIABLE fetched OUTPUT_QUIET ERROR_VARIABLE fetch_errors)
+  file(GLOB mspack_unpacked ${SOLVANEX_MSPACK_SOURCES}/libmspack-*/mspack/chmd.c)
+  if(NOT mspack_unpacked)
+    message(FATAL_ERROR "Could not fetch libmspack's sources (apt-get source libmspack) into "
+      "${SOLVANEX_MSPACK_SOURCES}: ${fetch_errors}\nscripts/test.sh adds the source entry apt needs.")
+  endif()
+endif()
+list(GET mspack_unpacked 0 mspack_chmd)
+get_filename_component(mspack_source_dir ${mspack_chmd} DIRECTORY)
+get_filename_component(mspack_source_dir ${mspack_source_dir} DIRECTORY)
+
 include(ExternalProject)
 set(SOLVANEX_SANITIZED_DIR ${CMAKE_BINARY_DIR}/sanitized)
 ExternalProject_Add(solvanex_sanitized
@@ -23,14 +44,20 @@ ExternalProject_Add(solvanex_sanitized
     -DSOLVANEX_SANITIZE=ON
     -DSOLVANEX_FUZZ=ON
     -DSOLVANEX_FUZZ_VIEWER=ON
+    -DSOLVANEX_MSPACK_SOURCE_DIR=${mspack_source_dir}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
   TEST_COMMAND ""
 )
 
-set(SOLVANEX_FUZZ_SECONDS 15 CACHE STRING "How long each fuzz target runs in the test suite")
-# The suite's runs start from a fixed seed, so that a run retraces what the last one tried and a
-# red run is reproducible; the longer runs that look for new faults take fresh seeds (README).
+# The suite's runs are reproducible: each starts from the seeds alone (its corpus folder is
+# emptied first), with a fixed seed and a fixed number of inputs, so that a red run fails again
+# the same way. A time limit would make the number of inputs, and so the run, depend on the
+# machine's load. The longer runs that look for new faults keep a growing corpus and take fresh
+# seeds (README).
+set(SOLVANEX_FUZZ_RUNS 2000 CACHE STRING "Inputs each fuzz target tries in the test suite")
+# The contents-tree target reads inputs of up to a megabyte each: a quarter as many.
+set(SOLVANEX_FUZZ_RUNS_sitemap 500 CACHE STRING "Inputs the sitemap fuzz target tries")
 set(SOLVANEX_FUZZ_SEED 1 CACHE STRING "libFuzzer seed of the test suite's fuzzing runs")
 add_test(NAME sanitized.unit_tests
   COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${SOLVANEX_SANITIZED_DIR} --output-on-failure -j2)
@@ -42,11 +69,15 @@ set_tests_properties(sanitized.unit_tests PROPERTIES
 # are. A dictionary is given where the format has keywords.
 foreach(target core registry_file pe_version elf_version system_file sitemap help_text
                help_archive)
-  set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+  set(corpus ${CMAKE_BINARY_DIR}/fuzz-test-corpus/${target})
   if(target STREQUAL "core")
     set(seeds ${PROJECT_SOURCE_DIR}/fuzz/corpus)
   else()
     set(seeds ${SOLVANEX_FUZZ_SEEDS}/${target})
+  endif()
+  set(runs ${SOLVANEX_FUZZ_RUNS})
+  if(DEFINED SOLVANEX_FUZZ_RUNS_${target})
+    set(runs ${SOLVANEX_FUZZ_RUNS_${target}})
   endif()
   set(dictionary "")
   if(EXISTS ${PROJECT_SOURCE_DIR}/fuzz/dict/${target}.dict)
@@ -55,6 +86,6 @@ foreach(target core registry_file pe_version elf_version system_file sitemap hel
   add_test(NAME fuzz.${target}
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-      sh -c "mkdir -p '${corpus}' && exec '${SOLVANEX_SANITIZED_DIR}/fuzz/solvanex_fuzz_${target}' -max_total_time=${SOLVANEX_FUZZ_SECONDS} -seed=${SOLVANEX_FUZZ_SEED} -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 ${dictionary} '${corpus}' '${seeds}'")
-  set_tests_properties(fuzz.${target} PROPERTIES TIMEOUT 300)
+      sh -c "rm -rf '${corpus}' && mkdir -p '${corpus}' && exec '${SOLVANEX_SANITIZED_DIR}/fuzz/solvanex_fuzz_${target}' -runs=${runs} -seed=${SOLVANEX_FUZZ_SEED} -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 ${dictionary} '${corpus}' '${seeds}'")
+  set_tests_properties(fuzz.${target} PROPERTIES TIMEOUT 600)
 endforeach()

@@ -2,12 +2,14 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "help/HelpFile.h"
 #include "platform/FileTrust.h"
 #include "platform/Files.h"
 #include "platform/FloatingPointGuard.h"
 #include "platform/Registry.h"
+#include "platform/RegistryFile.h"
 
 namespace solvanex::help {
 
@@ -30,9 +32,9 @@ const HtmlHelpEntry& HtmlHelp = loadedHtmlHelp;
 
 namespace {
 
-// The registered path of the help library, read once, and why it is refused when it is: the
-// registry file (where one stands for the system's registry) and the library it names must both
-// be trustworthy.
+// The registered path of the help library and why it is refused when it is: the registry file
+// (where one stands for the system's registry) and the library it names must both be
+// trustworthy. The registry file's bytes are those of the descriptor that was checked.
 struct Registration {
   std::optional<std::string> path;
   std::string refusal;
@@ -41,10 +43,17 @@ struct Registration {
 Registration ReadRegistration(const std::string& registryFile) {
   // The registry file matters only where it stands for the system's registry.
   const std::string file = registryFile.empty() ? platform::SystemRegistryFile() : registryFile;
-  const std::string fileRefusal = platform::FileTrustRefusal(platform::CheckFileTrust(file));
-  if (!file.empty() && !fileRefusal.empty()) return {std::nullopt, file + " (" + fileRefusal + ")"};
-  Registration registration{platform::ReadClassesRootDefaultValue(kHelpControlKey, registryFile),
-                            {}};
+  Registration registration;
+  if (file.empty()) {
+    registration.path = platform::ReadClassesRootDefaultValue(kHelpControlKey);
+  } else {
+    const platform::TrustedText text =
+        platform::ReadTrustedFile(file, platform::kMaxRegistryFileBytes);
+    const std::string fileRefusal = platform::FileTrustRefusal(text.trust);
+    if (!fileRefusal.empty()) return {std::nullopt, file + " (" + fileRefusal + ")"};
+    if (text.bytes)
+      registration.path = platform::ClassesRootDefaultValue(*text.bytes, kHelpControlKey);
+  }
   const std::optional<std::string>& path = registration.path;
   if (path && !path->empty()) {
     const std::string refusal = platform::FileTrustRefusal(platform::CheckFileTrust(*path));
@@ -53,14 +62,19 @@ Registration ReadRegistration(const std::string& registryFile) {
   return registration;
 }
 
-}  // namespace
+// The registration the loaded library came from, with the registry file named for it: read once
+// per start, it also gives the library's location and refusal to the diagnostics, which so name
+// the library that was loaded.
+std::optional<std::pair<std::string, Registration>> loadedRegistration;
 
-std::string HelpLibraryRefusal(const std::string& registryFile) {
-  return ReadRegistration(registryFile).refusal;
+Registration CurrentRegistration(const std::string& registryFile) {
+  if (loadedRegistration && loadedRegistration->first == registryFile) {
+    return loadedRegistration->second;
+  }
+  return ReadRegistration(registryFile);
 }
 
-std::string LocateHelpLibrary(const std::string& registryFile) {
-  const Registration registration = ReadRegistration(registryFile);
+std::string LocatedPath(const Registration& registration) {
   const std::optional<std::string>& path = registration.path;
   if (!registration.refusal.empty() || !path || (!path->empty() && !platform::FileExists(*path))) {
     return {};
@@ -68,12 +82,24 @@ std::string LocateHelpLibrary(const std::string& registryFile) {
   return *path;
 }
 
+}  // namespace
+
+std::string HelpLibraryRefusal(const std::string& registryFile) {
+  return CurrentRegistration(registryFile).refusal;
+}
+
+std::string LocateHelpLibrary(const std::string& registryFile) {
+  return LocatedPath(CurrentRegistration(registryFile));
+}
+
 void LoadHelpLibrary(const std::string& registryFile) {
   if (loadedLibrary != nullptr) return;
-  const std::string path = LocateHelpLibrary(registryFile);
-  if (path.empty() || !platform::FileExists(path)) return;
+  const Registration registration = ReadRegistration(registryFile);
+  const std::string path = LocatedPath(registration);
+  if (path.empty()) return;
   loadedLibrary = platform::LoadLibraryA(path);
   if (loadedLibrary == nullptr) return;
+  loadedRegistration.emplace(registryFile, registration);
   loadedHtmlHelpA = LookUp<HtmlHelpEntry>("HtmlHelpA");
   loadedHtmlHelpW = LookUp<HtmlHelpWideEntry>("HtmlHelpW");
   loadedHtmlHelp = LookUp<HtmlHelpEntry>("HtmlHelpA");
@@ -87,6 +113,7 @@ void UnloadHelpLibrary() {
   loadedHtmlHelp = nullptr;
   platform::FreeLibrary(loadedLibrary);
   loadedLibrary = nullptr;
+  loadedRegistration.reset();
 }
 
 bool HtmlHelpAvailable() {

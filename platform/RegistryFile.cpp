@@ -8,9 +8,6 @@ namespace solvanex::platform {
 
 namespace {
 
-// A registry file is a few lines; anything bigger is not one.
-constexpr std::size_t kMaxRegistryFileBytes = 1 << 20;
-
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -109,14 +106,26 @@ const RegistryFile::Values* RegistryFile::FindKey(std::string_view keyPath) cons
   return key == keys_.end() ? nullptr : &key->second;
 }
 
-std::optional<std::string> ReadClassesRootDefaultValueFromFile(const std::string& path,
-                                                               std::string_view subKey) {
-  const std::optional<RegistryFile> file = RegistryFile::Load(path);
-  if (!file) return std::nullopt;
-  const RegistryFile::Values* values = file->FindKey("HKEY_CLASSES_ROOT\\" + std::string(subKey));
+namespace {
+
+std::optional<std::string> DefaultValue(const RegistryFile& file, std::string_view subKey) {
+  const RegistryFile::Values* values = file.FindKey("HKEY_CLASSES_ROOT\\" + std::string(subKey));
   if (values == nullptr) return std::nullopt;
   const auto value = values->find("");
   return value == values->end() ? std::string() : value->second;
+}
+
+}  // namespace
+
+std::optional<std::string> ClassesRootDefaultValue(std::string_view text, std::string_view subKey) {
+  const std::optional<RegistryFile> file = RegistryFile::Parse(text);
+  return file ? DefaultValue(*file, subKey) : std::nullopt;
+}
+
+std::optional<std::string> ReadClassesRootDefaultValueFromFile(const std::string& path,
+                                                               std::string_view subKey) {
+  const std::optional<RegistryFile> file = RegistryFile::Load(path);
+  return file ? DefaultValue(*file, subKey) : std::nullopt;
 }
 
 }  // namespace solvanex::platform

@@ -15,6 +15,7 @@
 // keeps the values of both, the later winning.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,13 @@ class RegistryFile {
  private:
   std::map<std::string, Values> keys_;  // by upper-cased key path
 };
+
+// The most a registry file may hold (it is a few lines); a larger one is not read.
+inline constexpr std::size_t kMaxRegistryFileBytes = 1 << 20;
+
+// The default value of HKEY_CLASSES_ROOT\subKey in a registry file's text: nullopt when the text is
+// not a REGEDIT4 file or lacks the key; an empty text when the key has no default value.
+std::optional<std::string> ClassesRootDefaultValue(std::string_view text, std::string_view subKey);
 
 // The default value of HKEY_CLASSES_ROOT\subKey in the registry file path: nullopt when the file
 // or the key is missing (the key cannot be opened); an empty text when the key has no default

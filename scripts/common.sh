@@ -10,7 +10,7 @@ SOLVANEX_RUN_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   # The help viewer's reading of the help file, and the help compiler.
-  libchm-dev fp-utils
+  libmspack-dev fp-utils
   # The face the window is drawn in (metric-compatible with the Windows dialog fonts), the one
   # it falls back to, and Qt's own texts in French.
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
@@ -21,6 +21,8 @@ SOLVANEX_RUN_PACKAGES=(
 SOLVANEX_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  # The C library's locale sources: the tests make the French locale from them.
+  locales
   xvfb xauth x11-utils xdotool xclip
   # A window manager that frames the window after mapping it, for the centring test.
   openbox
@@ -53,6 +55,23 @@ solvanex_install_missing() {
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
+}
+
+# Adds apt's source entry for Debian 12 when there is none: the sanitizer and fuzzing build
+# compiles libmspack from Debian's source package ("apt-get source libmspack").
+solvanex_add_source_entry() {
+  if grep -Eqs '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/*; then
+    return 0
+  fi
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+  fi
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee /etc/apt/sources.list.d/solvanex-source.sources >/dev/null
+  "${sudo[@]}" apt-get update -qq
 }
 
 # Configures and builds the tree at $1 with the further CMake arguments given.

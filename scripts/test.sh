@@ -6,6 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
 solvanex_install_missing "${SOLVANEX_RUN_PACKAGES[@]}" "${SOLVANEX_TEST_PACKAGES[@]}"
+solvanex_add_source_entry
 
 build=${BUILD_DIR:-$root/build}
 solvanex_build "$build" -DSOLVANEX_SANITIZED_RUN=ON

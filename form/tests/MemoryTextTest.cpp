@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -48,6 +49,32 @@ TEST_P(MemoryTextTest, ShowsThePlatformsFigures) {
   EXPECT_EQ(FreeResourcesText(status.memoryLoad),
             "Ressources système      : " + std::to_string(100 - status.memoryLoad) + "% libre.");
 }
+
+// Fixed figures that reach the half-kilobyte rounding and the largest value, where adding half a
+// kilobyte before dividing would overflow.
+struct FixedRow {
+  const char* name;
+  std::uint64_t bytes;
+  const char* text;
+};
+
+class MemoryTextFixedTest : public ::testing::TestWithParam<FixedRow> {};
+
+TEST_P(MemoryTextFixedTest, RoundsHalvesUp) {
+  const FixedRow& row = GetParam();
+  EXPECT_EQ(PhysicalMemoryText(row.bytes, " "),
+            std::string("Mémoire physique totale : ") + row.text + " Ko");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, MemoryTextFixedTest,
+    ::testing::Values(FixedRow{"Zero", 0, "0"}, FixedRow{"JustUnderHalf", 511, "0"},
+                      FixedRow{"Half", 512, "1"}, FixedRow{"JustUnderOne", 1023, "1"},
+                      FixedRow{"OneAndHalf", 1536, "2"},
+                      FixedRow{"Gibibyte", 1ULL << 30, "1 048 576"},
+                      // 2^64 - 1 bytes: 2^54 kilobytes less 1/1024, rounded up.
+                      FixedRow{"Largest", ~std::uint64_t{0}, "18 014 398 509 481 984"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A blank, the narrow no-break space of French (UTF-8), a comma, and none.
 INSTANTIATE_TEST_SUITE_P(Separators, MemoryTextTest,

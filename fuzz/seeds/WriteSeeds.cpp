@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets from the project's own files, at build time:
 //   WriteSeeds OUTPUT_DIR HELP_FILE REGISTRY_FILE...
-// Into OUTPUT_DIR/<target>/: the built help file whole (help_archive), its "#SYSTEM" object
+// Into OUTPUT_DIR/<target>/: the built help file whole and with each of three faults that readers
+// of help files have had (help_archive), its "#SYSTEM" object
 // (system_file), its contents and index files (sitemap), its pages (help_text), the registry
 // files (registry_file), and small PE and ELF images with a version, in both word sizes
 // (pe_version, elf_version). The ELF seed cut from the built viewer module is written by the
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "ChmArchive.h"
+#include "HelpFilePatches.h"
 #include "ImageBuilders.h"
 
 namespace {
@@ -49,7 +51,16 @@ int main(int argc, char** argv) {
 
   QFile help(arguments[2]);
   if (!help.open(QIODevice::ReadOnly)) return 1;
-  bool written = Write(at("help_archive", QStringLiteral("Solvanex.chm")), help.readAll());
+  const QByteArray helpFile = help.readAll();
+  bool written = Write(at("help_archive", QStringLiteral("Solvanex.chm")), helpFile);
+  namespace testing = solvanex::testing;
+  written = written &&
+            Write(at("help_archive", QStringLiteral("zero-reset-product.chm")),
+                  testing::WithZeroResetProduct(helpFile)) &&
+            Write(at("help_archive", QStringLiteral("self-naming-index.chm")),
+                  testing::WithSelfNamingIndex(helpFile)) &&
+            Write(at("help_archive", QStringLiteral("wrapping-free-space.chm")),
+                  testing::WithWrappingFreeSpace(helpFile));
 
   const std::unique_ptr<solvanex::help::ChmArchive> archive =
       solvanex::help::ChmArchive::Open(arguments[2]);
@@ -76,7 +87,6 @@ int main(int argc, char** argv) {
                                registry.readAll());
   }
 
-  namespace testing = solvanex::testing;
   for (const bool wide : {false, true}) {
     const QString suffix = wide ? QStringLiteral("64") : QStringLiteral("32");
     written = written && Write(at("pe_version", u"module"_qs + suffix + u".dll"_qs),

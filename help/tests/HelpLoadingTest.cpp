@@ -26,6 +26,7 @@ enum class Registration {
   kRelativeExisting,  // a relative path to a file that exists from the current directory
   kWritableModule,    // a copy of the test module that other users may write to
   kWritableRegistry,  // the test module, in a registry file that other users may write to
+  kLinkToModule,      // a link to the test module, which could be re-pointed once checked
 };
 
 struct LoadRow {
@@ -59,6 +60,9 @@ class HelpLoading : public ::testing::TestWithParam<LoadRow> {
         return scene_.root / "hhctrl.so";
       case Registration::kWritableRegistry:
         return SOLVANEX_TEST_HELP_MODULE;
+      case Registration::kLinkToModule:
+        std::filesystem::create_symlink(SOLVANEX_TEST_HELP_MODULE, scene_.root / "hhctrl.so");
+        return scene_.root / "hhctrl.so";
       default:
         return {};
     }
@@ -109,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"NotALibrary", Registration::kTextFile, true, false},
         LoadRow{"RelativePath", Registration::kRelativeExisting, true, false},
         LoadRow{"ModuleWritableByOthers", Registration::kWritableModule, false, false},
-        LoadRow{"RegistryWritableByOthers", Registration::kWritableRegistry, false, false}),
+        LoadRow{"RegistryWritableByOthers", Registration::kWritableRegistry, false, false},
+        LoadRow{"LinkToModule", Registration::kLinkToModule, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using LastCall = int (*)(void**, const char**, unsigned*, std::uintptr_t*);

@@ -1,64 +1,28 @@
 #include "ChmArchive.h"
 
-#include "ChmCheck.h"
+#include "ChmFileSystem.h"
 
 #include <QFile>
+#include <QHash>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
-#include <chm_lib.h>
+#include <mspack.h>
 
 namespace solvanex::help {
 
 namespace {
 
-constexpr char kResetTable[] =
-    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-    "InstanceData/ResetTable";
-
-// Runs check over the bytes of the file at path, mapped rather than read so that a large help
-// file costs nothing here; false when the file cannot be mapped.
-template <typename Check>
-bool CheckMapped(const QString& path, Check check) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return false;
-  const uchar* bytes = file.map(0, file.size());
-  if (bytes == nullptr) return false;
-  const bool sound =
-      check(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), file.size()));
-  file.unmap(const_cast<uchar*>(bytes));
-  return sound;
-}
-
-// How much of the compressed section chmlib may be asked for (see ChmCheck.h): 0 when the file
-// holds no compressed content, nothing when its reset table is damaged.
-std::optional<quint64> CompressedSpan(chmFile* chm, const QString& path) {
-  chmUnitInfo table{};
-  if (chm_resolve_object(chm, kResetTable, &table) != CHM_RESOLVE_SUCCESS) return 0;
-  std::optional<quint64> span;
-  CheckMapped(path, [&](const QByteArray& bytes) {
-    span = SoundCompressedSpan(bytes, table.start);
-    return true;
-  });
-  return span;
-}
-
-// Whether chmlib may be asked for the object: a compressed one must lie within the sound span.
-bool WithinSoundBlocks(const chmUnitInfo& unit, quint64 compressedSpan) {
-  return unit.space != CHM_COMPRESSED ||
-         (unit.start <= compressedSpan && unit.length <= compressedSpan - unit.start);
-}
-
-int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
-  auto* files = static_cast<QStringList*>(context);
-  const QString path = QString::fromUtf8(unit->path);
-  // chmlib lists "#SYSTEM", "$WWKeywordLinks/..." and the like as normal files too.
-  if (path.startsWith(u'/') && !path.startsWith(u"/#") && !path.startsWith(u"/$")) {
-    files->append(path);
-  }
-  return CHM_ENUMERATOR_CONTINUE;
-}
+// LZX unpacks whole frames of 32 KiB: reaching an offset may unpack up to one frame beyond it.
+constexpr quint64 kLzxFrame = 0x8000;
+// What is set aside before an object is extracted: its declared length may be false.
+constexpr off_t kReserved = 1024 * 1024;
 
 // Pages and the other texts of a help file never hold a NUL byte; binary garbage nearly always
 // does.
@@ -73,96 +37,205 @@ bool IsTextObject(const QString& path) {
   return false;
 }
 
-struct Check {
-  quint64 compressedSpan = 0;
-  bool sound = true;
-  bool hasSystem = false;
-  QByteArray block = QByteArray(64 * 1024, Qt::Uninitialized);
-};
-
-// Reads one object whole, in blocks: every byte the directory promises must be there (a cut file
-// falls short) and must decompress (damaged compressed data fails).
-int CheckObject(chmFile* file, chmUnitInfo* unit, void* context) {
-  auto* check = static_cast<Check*>(context);
-  const QString path = QString::fromUtf8(unit->path);
-  if (path == u"/#SYSTEM") check->hasSystem = true;
-  if (unit->length > static_cast<LONGUINT64>(ChmArchive::kMaxObjectSize) ||
-      !WithinSoundBlocks(*unit, check->compressedSpan)) {
-    check->sound = false;
-    return CHM_ENUMERATOR_FAILURE;
-  }
-  const bool text = IsTextObject(path);
-  auto* buffer = reinterpret_cast<unsigned char*>(check->block.data());
-  for (LONGUINT64 at = 0; at < unit->length;) {
-    const LONGINT64 wanted =
-        static_cast<LONGINT64>(std::min<LONGUINT64>(unit->length - at, check->block.size()));
-    const LONGINT64 read = chm_retrieve_object(file, unit, buffer, at, wanted);
-    if (read != wanted || (text && std::memchr(buffer, 0, static_cast<std::size_t>(read)))) {
-      check->sound = false;
-      return CHM_ENUMERATOR_FAILURE;
-    }
-    at += static_cast<LONGUINT64>(read);
-  }
-  return CHM_ENUMERATOR_CONTINUE;
+// Ordinary files as the viewer lists them: not "#SYSTEM", "$WWKeywordLinks/..." and the like.
+bool IsOrdinaryFile(const QString& path) {
+  return path.startsWith(u'/') && !path.startsWith(u"/#") && !path.startsWith(u"/$");
 }
 
-// Whether the whole archive reads back: its system file is there, and every object it lists,
-// system objects included, reads whole. A file cut short or damaged inside is refused here, at
-// opening, rather than shown as empty or garbled pages.
-bool ReadsWhole(chmFile* file, quint64 compressedSpan) {
-  Check check;
-  check.compressedSpan = compressedSpan;
-  const int result = chm_enumerate(file, CHM_ENUMERATE_ALL, &CheckObject, &check);
-  return result != 0 && check.sound && check.hasSystem;
+bool IsCompressed(const mschmd_file& file) {
+  return file.section->id == 1;
 }
 
 }  // namespace
 
+// The open help file: libmspack's decompressor and header over one descriptor, the objects by
+// name, and the account of what the decompressor has unpacked.
+class ChmArchive::Reader {
+ public:
+  Reader(int fd, off_t size) : files_(fd, size) {}
+  ~Reader() {
+    if (header_ != nullptr) decompressor_->close(decompressor_, header_);
+    if (decompressor_ != nullptr) mspack_destroy_chm_decompressor(decompressor_);
+  }
+  Reader(const Reader&) = delete;
+  Reader& operator=(const Reader&) = delete;
+
+  // Reads the directory; false when the file is no help file or claims too much.
+  bool OpenDirectory(int fd) {
+    AcceptFreePascalHeader(fd);
+    decompressor_ = mspack_create_chm_decompressor(files_.System());
+    if (decompressor_ == nullptr) return false;
+    header_ = decompressor_->open(decompressor_, ChmFileSystem::InputName());
+    if (header_ == nullptr) return false;
+    // libmspack walks the directory's index and its chain of listing chunks when it looks a name
+    // up, and neither walk ends when a chunk leads back to one already visited. Every look-up
+    // here goes through the listing read above; the two walks are switched off for the ones that
+    // libmspack makes itself (the compression's own objects, when the listing lacks them), which
+    // then find nothing and fail.
+    header_->index_root = 0xFFFFFFFF;
+    header_->first_pmgl = 1;
+    header_->last_pmgl = 0;
+
+    for (mschmd_file* list : {header_->sysfiles, header_->files}) {
+      for (mschmd_file* file = list; file != nullptr; file = file->next) {
+        if (objects_.size() >= static_cast<std::size_t>(kMaxObjects)) return false;
+        if (file->length < 0 || file->length > kMaxObjectSize || file->offset < 0) return false;
+        if (IsCompressed(*file) &&
+            (file->offset > kMaxUnpackedSize || file->length > kMaxUnpackedSize - file->offset)) {
+          return false;
+        }
+        objects_.push_back(file);
+        const QString path = QString::fromUtf8(file->filename);
+        // Names alike but for letter case: the first listed is the one found.
+        byName_.insert(path.toCaseFolded(), file);
+      }
+    }
+    for (mschmd_file* file = header_->files; file != nullptr; file = file->next) {
+      const QString path = QString::fromUtf8(file->filename);
+      if (IsOrdinaryFile(path)) ordinaryFiles_.append(path);
+    }
+    return true;
+  }
+
+  // Whether every object reads back whole, at a cost within kMaxUnpackedSize: in the order of
+  // the content, so that the compressed section is unpacked once from its start.
+  bool ReadsWhole() {
+    std::vector<mschmd_file*> ordered = objects_;
+    std::stable_sort(ordered.begin(), ordered.end(), [](mschmd_file* a, mschmd_file* b) {
+      return std::pair(a->section->id, a->offset) < std::pair(b->section->id, b->offset);
+    });
+    // The whole cost first, from the directory alone: a file that claims too much is refused
+    // before anything is unpacked.
+    Position position = position_;
+    quint64 total = 0;
+    for (mschmd_file* file : ordered) {
+      total += Cost(*file, position);
+      position = After(*file, position);
+      if (total > static_cast<quint64>(kMaxUnpackedSize)) return false;
+    }
+    bool hasSystem = false;
+    for (mschmd_file* file : ordered) {
+      const QString path = QString::fromUtf8(file->filename);
+      const std::optional<QByteArray> data = Extract(*file);
+      if (!data) return false;
+      if (IsTextObject(path) && std::memchr(data->constData(), 0, data->size()) != nullptr) {
+        return false;
+      }
+      if (path == u"/#SYSTEM") hasSystem = true;
+    }
+    return hasSystem;
+  }
+
+  mschmd_file* Find(const QString& path) const { return byName_.value(path.toCaseFolded()); }
+
+  // The whole object, or nothing when it does not read back whole.
+  std::optional<QByteArray> Extract(mschmd_file& file) {
+    unpacked_ += Cost(file, position_);
+    QByteArray data;
+    // Room for what a help file's objects usually hold; more grows as it reads back.
+    data.reserve(static_cast<qsizetype>(std::min<off_t>(file.length, kReserved)));
+    files_.SetOutput(&data, static_cast<qint64>(file.length));
+    const int result = decompressor_->extract(decompressor_, &file, ChmFileSystem::OutputName());
+    files_.SetOutput(nullptr, 0);
+    if (result != MSPACK_ERR_OK || data.size() != file.length) {
+      // libmspack starts the compressed section afresh after an error.
+      if (IsCompressed(file)) position_ = {};
+      return std::nullopt;
+    }
+    position_ = After(file, position_);
+    return data;
+  }
+
+  const QStringList& OrdinaryFiles() const { return ordinaryFiles_; }
+  quint64 Unpacked() const { return unpacked_; }
+
+ private:
+  // Where libmspack's unpacking of the compressed section stands: it goes on from there for an
+  // object further on, and starts again from a reset point before the object otherwise.
+  struct Position {
+    bool started = false;
+    quint64 offset = 0;
+  };
+
+  // At most what extracting the object unpacks: from where the unpacking stands when it goes on;
+  // else from the start of the section (the nearest reset point lies between) to the end of the
+  // frame that holds the object's last byte.
+  // Free Pascal's help compiler writes the first of the two identifiers of the file header twice;
+  // Microsoft's viewer takes such a file, and libmspack wants the second one: it is read as
+  // written where the compiler gave the first one again.
+  void AcceptFreePascalHeader(int fd) {
+    constexpr off_t kFirstAt = 0x18;
+    constexpr off_t kSecondAt = 0x28;
+    constexpr char kFirst[] = "\x10\xFD\x01\x7C\xAA\x7B\xD0\x11\x9E\x0C\x00\xA0\xC9\x22\xE6\xEC";
+    constexpr char kSecond[] = "\x11\xFD\x01\x7C\xAA\x7B\xD0\x11\x9E\x0C\x00\xA0\xC9\x22\xE6\xEC";
+    char header[kSecondAt + 16];
+    if (pread(fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) return;
+    if (std::memcmp(header + kFirstAt, kFirst, 16) == 0 &&
+        std::memcmp(header + kSecondAt, kFirst, 16) == 0) {
+      files_.Overlay(kSecondAt, QByteArray(kSecond, 16));
+    }
+  }
+
+  static quint64 Cost(const mschmd_file& file, Position position) {
+    const auto offset = static_cast<quint64>(file.offset);
+    const auto length = static_cast<quint64>(file.length);
+    if (length == 0) return 0;
+    if (!IsCompressed(file)) return length;
+    if (position.started && offset >= position.offset) return offset + length - position.offset;
+    return offset + length + kLzxFrame;
+  }
+  static Position After(const mschmd_file& file, Position position) {
+    if (!IsCompressed(file) || file.length == 0) return position;
+    return {true, static_cast<quint64>(file.offset + file.length)};
+  }
+
+  ChmFileSystem files_;
+  mschm_decompressor* decompressor_ = nullptr;
+  mschmd_header* header_ = nullptr;
+  std::vector<mschmd_file*> objects_;
+  QHash<QString, mschmd_file*> byName_;
+  QStringList ordinaryFiles_;
+  Position position_;
+  quint64 unpacked_ = 0;
+};
+
 std::unique_ptr<ChmArchive> ChmArchive::Open(const QString& path) {
-  if (path.isEmpty() || !CheckMapped(path, HasSoundChmHeaders)) return nullptr;
-  chmFile* file = chm_open(QFile::encodeName(path).constData());
-  if (file == nullptr) return nullptr;
-  const std::optional<quint64> compressedSpan = CompressedSpan(file, path);
-  if (!compressedSpan || !ReadsWhole(file, *compressedSpan)) {
-    chm_close(file);
+  if (path.isEmpty()) return nullptr;
+  int selfTest = MSPACK_ERR_OK;
+  MSPACK_SYS_SELFTEST(selfTest);
+  if (selfTest != MSPACK_ERR_OK) return nullptr;
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    close(fd);
     return nullptr;
   }
-  return std::unique_ptr<ChmArchive>(new ChmArchive(file, *compressedSpan));
+  auto reader = std::make_unique<Reader>(fd, status.st_size);  // owns the descriptor now
+  if (!reader->OpenDirectory(fd) || !reader->ReadsWhole()) return nullptr;
+  return std::unique_ptr<ChmArchive>(new ChmArchive(std::move(reader)));
 }
 
-ChmArchive::~ChmArchive() {
-  chm_close(file_);
-}
+ChmArchive::ChmArchive(std::unique_ptr<Reader> reader) : reader_(std::move(reader)) {}
+
+ChmArchive::~ChmArchive() = default;
 
 std::optional<QByteArray> ChmArchive::Read(const QString& path) const {
-  const QByteArray name = path.toUtf8();
-  if (name.size() > CHM_MAX_PATHLEN) return {};
-  chmUnitInfo unit{};
-  if (chm_resolve_object(file_, name.constData(), &unit) != CHM_RESOLVE_SUCCESS) return {};
-  if (unit.length > static_cast<LONGUINT64>(kMaxObjectSize) ||
-      !WithinSoundBlocks(unit, compressedSpan_)) {
-    return {};
-  }
-  QByteArray data(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-  if (unit.length == 0) return data;
-  const LONGINT64 read =
-      chm_retrieve_object(file_, &unit, reinterpret_cast<unsigned char*>(data.data()), 0,
-                          static_cast<LONGINT64>(unit.length));
-  if (read != static_cast<LONGINT64>(unit.length)) return {};
-  return data;
+  mschmd_file* file = reader_->Find(path);
+  if (file == nullptr) return std::nullopt;
+  return reader_->Extract(*file);
 }
 
 bool ChmArchive::Contains(const QString& path) const {
-  const QByteArray name = path.toUtf8();
-  if (name.size() > CHM_MAX_PATHLEN) return false;
-  chmUnitInfo unit{};
-  return chm_resolve_object(file_, name.constData(), &unit) == CHM_RESOLVE_SUCCESS;
+  return reader_->Find(path) != nullptr;
 }
 
 QStringList ChmArchive::Files() const {
-  QStringList files;
-  chm_enumerate(file_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, &CollectFile, &files);
-  return files;
+  return reader_->OrdinaryFiles();
+}
+
+quint64 ChmArchive::UnpackedBytes() const {
+  return reader_->Unpacked();
 }
 
 QString NormalizeArchivePath(const QString& topic) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -41,12 +42,16 @@ void AskAndPrint(QWidget* parent, const QTextDocument& document) {
   const QtFrenchWhileOpen french;
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Imprimer la page"));
-  if (dialog.exec() == QDialog::Accepted) PrintTo(printer, document);
+  if (dialog.exec() != QDialog::Accepted || PrintTo(printer, document)) return;
+  QMessageBox::warning(parent, QStringLiteral("Imprimer la page"),
+                       QStringLiteral("L'impression de la page a échoué : l'imprimante ou le "
+                                      "fichier choisi n'a pas pu recevoir la page."));
 }
 
-void PrintTo(QPrinter& printer, const QTextDocument& document) {
+bool PrintTo(QPrinter& printer, const QTextDocument& document) {
   printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
   document.print(&printer);
+  return printer.printerState() != QPrinter::Error;
 }
 
 }  // namespace solvanex::help

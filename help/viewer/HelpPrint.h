@@ -10,11 +10,12 @@ class QWidget;
 namespace solvanex::help {
 
 // Asks for a printer in the print dialog (parent's modal child, in French while it is open) and
-// prints document on it.
+// prints document on it; tells the user, in a box, when the printing fails.
 void AskAndPrint(QWidget* parent, const QTextDocument& document);
 
-// Prints document on printer, the job named after the document's title.
-void PrintTo(QPrinter& printer, const QTextDocument& document);
+// Prints document on printer, the job named after the document's title; false when the printer
+// reports an error (it could not be opened, or the job failed).
+bool PrintTo(QPrinter& printer, const QTextDocument& document);
 
 }  // namespace solvanex::help
 

@@ -55,8 +55,9 @@ HelpWindow::HelpWindow(HelpBook book)
   QAction* home =
       toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Sommaire"));
   home->setShortcut(Qt::Key_Home);
-  QAction* print = toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-print")),
-                                      QStringLiteral("Imprimer"));
+  // The module's own icon: a desktop theme may lack one.
+  QAction* print =
+      toolBar->addAction(QIcon(QStringLiteral(":/hhctrl/print.svg")), QStringLiteral("Imprimer"));
   print->setObjectName(QStringLiteral("HelpPrint"));
   print->setShortcut(QKeySequence::Print);
   print->setToolTip(QStringLiteral("Imprimer la page affichée (Ctrl+P)"));
@@ -109,6 +110,8 @@ HelpWindow::HelpWindow(HelpBook book)
   layout->setSpacing(0);
   layout->addWidget(toolBar);
   layout->addWidget(splitter, 1);
+  // A keyboard user starts in the contents, not among the page's links.
+  contents_->setFocus();
 }
 
 QTreeWidget* HelpWindow::BuildTree(const std::vector<SitemapEntry>& entries,

@@ -2,7 +2,11 @@
 
 #include <dlfcn.h>
 
+#include <climits>
+#include <cstdlib>
 #include <string>
+
+#include "platform/DynamicLibrary.h"
 
 namespace solvanex::help {
 
@@ -13,13 +17,16 @@ PrintEntry& Entry() {
   return entry;
 }
 
-// The directory of the file this function was loaded from.
+// The directory of the file this function was loaded from. A module loaded through a descriptor
+// is known by the descriptor's name, which resolves to the file's own.
 std::string OwnDirectory() {
   Dl_info info{};
   if (::dladdr(reinterpret_cast<void*>(&OwnDirectory), &info) == 0 || info.dli_fname == nullptr) {
     return {};
   }
-  const std::string file = info.dli_fname;
+  char resolved[PATH_MAX];
+  if (::realpath(info.dli_fname, resolved) == nullptr) return {};
+  const std::string file = resolved;
   const std::size_t slash = file.rfind('/');
   return slash == std::string::npos ? std::string() : file.substr(0, slash);
 }
@@ -32,10 +39,11 @@ PrintEntry LoadPrintEntry() {
   // Only an absolute path: a bare name would be searched for along the library path.
   if (directory.empty() || directory.front() != '/') return nullptr;
   const std::string path = directory + "/hhprint.so";
-  // Kept loaded for the rest of the run, as the print dialog's classes stay registered.
-  void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // Loaded by the rule for code the program takes from files (platform/FileTrust.h), and kept
+  // loaded for the rest of the run, as the print dialog's classes stay registered.
+  const platform::ModuleHandle module = platform::LoadLibraryA(path);
   if (module == nullptr) return nullptr;
-  Entry() = reinterpret_cast<PrintEntry>(::dlsym(module, "SolvanexHelpPrint"));
+  Entry() = reinterpret_cast<PrintEntry>(platform::GetProcAddress(module, "SolvanexHelpPrint"));
   return Entry();
 }
 

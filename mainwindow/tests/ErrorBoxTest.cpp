@@ -200,12 +200,15 @@ void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
       boxText = box->text();
       auto* form = static_cast<TForm1*>(box->parentWidget());
       displayBehindBox = form->Afficheur()->Text();
-      // The release tick comes while the box is open.
-      QTest::qWait(3 * 50);
-      releasedWhileOpen = true;
-      for (const KeyButton& key : form->Controls().buttons) {
-        if (key.button->isDown()) releasedWhileOpen = false;
-      }
+      // The release tick comes while the box is open: waited for, however loaded the machine.
+      releasedWhileOpen = QTest::qWaitFor(
+          [form] {
+            for (const KeyButton& key : form->Controls().buttons) {
+              if (key.button->isDown()) return false;
+            }
+            return true;
+          },
+          10'000);
       box->buttons()[0]->click();
     });
     ShowModalErrorBox(parent, caption, text);

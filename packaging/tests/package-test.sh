@@ -32,7 +32,7 @@ for field in Maintainer Homepage Depends; do
 done
 # dpkg-shlibdeps's dependencies: the C++ runtime and Qt's widgets, named by the libraries.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libstdc++6 libqt6widgets6 libchm1; do
+for library in libstdc++6 libqt6widgets6 libmspack0; do
   [[ $depends == *"$library"* ]] && pass "depends on $library" || fail "no $library in: $depends"
 done
 

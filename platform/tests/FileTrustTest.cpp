@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
@@ -57,10 +59,10 @@ TEST_P(FileTrustTest, FollowsTheLoadersRulesForSecurePaths) {
     }
   }
   EXPECT_EQ(CheckFileTrust(file, asking), row.expected);
-  // Through a link, the file it leads to is judged.
+  // A link is refused whatever it leads to: it could be re-pointed once checked.
   const std::string link = scratch / "link.reg";
   std::filesystem::create_symlink(file, link);
-  EXPECT_EQ(CheckFileTrust(link, asking), row.expected);
+  EXPECT_EQ(CheckFileTrust(link, asking), FileTrust::kLink);
   ::chmod(folder.c_str(), 0700);
 }
 
@@ -92,7 +94,42 @@ TEST(FileTrustTest, NothingThereOrNoRegularFileIsMissing) {
   EXPECT_EQ(CheckFileTrust(scratch / "absent.reg"), FileTrust::kMissing);
   EXPECT_EQ(CheckFileTrust(scratch.path()), FileTrust::kMissing);
   std::filesystem::create_symlink(scratch / "absent.reg", scratch / "dangling.reg");
-  EXPECT_EQ(CheckFileTrust(scratch / "dangling.reg"), FileTrust::kMissing);
+  EXPECT_EQ(CheckFileTrust(scratch / "dangling.reg"), FileTrust::kLink);
+}
+
+// Every folder above the file counts, not only its own: one that others may write to could have
+// the file's folder renamed away and another put in its place.
+TEST(FileTrustTest, JudgesEveryFolderAbove) {
+  testing::ScratchDirectory scratch;
+  const std::string outer = scratch / "outer";
+  const std::string file = outer + "/inner/registry.reg";
+  std::filesystem::create_directories(outer + "/inner");
+  testing::WriteFile(file, "REGEDIT4\n");
+  for (const auto& [mode, trust] :
+       {std::pair{0755, FileTrust::kTrusted}, std::pair{0777, FileTrust::kWritableByOthers},
+        std::pair{01777, FileTrust::kTrusted}}) {
+    ASSERT_EQ(::chmod(outer.c_str(), mode), 0);
+    EXPECT_EQ(CheckFileTrust(file), trust) << std::oct << mode;
+  }
+}
+
+// What is read is the file that was checked, even when another takes its name in between (a
+// registration file swapped after the check).
+TEST(FileTrustTest, ReadsTheDescriptorThatWasChecked) {
+  testing::ScratchDirectory scratch;
+  const std::string file = scratch / "registry.reg";
+  testing::WriteFile(file, "checked");
+  const TrustedFile opened = OpenTrustedFile(file);
+  ASSERT_EQ(opened.trust, FileTrust::kTrusted);
+  ASSERT_GE(opened.fd, 0);
+  testing::WriteFile(scratch / "other.reg", "swapped");
+  std::filesystem::rename(scratch / "other.reg", file);
+  char bytes[16] = {};
+  EXPECT_EQ(::read(opened.fd, bytes, sizeof bytes), 7);
+  EXPECT_EQ(std::string(bytes), "checked");
+  ::close(opened.fd);
+  EXPECT_EQ(ReadTrustedFile(file, 100).bytes, std::optional<std::string>("swapped"));
+  EXPECT_EQ(ReadTrustedFile(file, 3).bytes, std::nullopt);  // more than allowed
 }
 
 }  // namespace

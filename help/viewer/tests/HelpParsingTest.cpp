@@ -3,21 +3,21 @@
 #include "ChmArchive.h"
 #include "ChmText.h"
 #include "HelpBook.h"
+#include "HelpFilePatches.h"
 #include "HelpLocation.h"
 #include "Sitemap.h"
 #include "SystemFile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
-
-#include <chm_lib.h>
+#include <type_traits>
 
 using namespace solvanex::help;
+using namespace solvanex::testing;
 
 namespace {
 
@@ -62,17 +62,6 @@ QByteArray BuiltHelpFile() {
   return built.open(QIODevice::ReadOnly) ? built.readAll() : QByteArray();
 }
 
-// The little-endian number of width bytes at `at`, and its replacement.
-qint64 Number(const QByteArray& bytes, qsizetype at, int width) {
-  qint64 value = 0;
-  for (int i = width - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
-void SetNumber(QByteArray& bytes, qsizetype at, int width, quint64 value) {
-  for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-}
-
 // Whether the viewer opens bytes saved as a help file; nothing when they cannot be saved.
 std::optional<bool> OpensAsHelpFile(const QByteArray& bytes) {
   QTemporaryDir dir;
@@ -104,7 +93,7 @@ class HelpParsingTest : public QObject {
   void findsFirstTopic();
   void boundsTreeDepth_data();
   void boundsTreeDepth();
-  void decodesManyAmpersandsInLinearTime();
+  void decodesManyAmpersands();
   void splitsHelpArgument_data();
   void splitsHelpArgument();
   void locatesHelpFile_data();
@@ -115,13 +104,8 @@ class HelpParsingTest : public QObject {
   void makesTopicUrl();
   void refusesFilesThatAreNoHelpFile_data();
   void refusesFilesThatAreNoHelpFile();
-  void refusesOversizedDirectoryChunks_data();
-  void refusesOversizedDirectoryChunks();
-  void refusesListingChainsThatDoNotEnd_data();
-  void refusesListingChainsThatDoNotEnd();
-  void refusesResetTableOutsideTheFirstSection();
-  void refusesDamagedCompressionHeaders_data();
-  void refusesDamagedCompressionHeaders();
+  void judgesDamagedHelpFile_data();
+  void judgesDamagedHelpFile();
 };
 
 void HelpParsingTest::decodesHelpText_data() {
@@ -373,17 +357,12 @@ void HelpParsingTest::boundsTreeDepth() {
   }  // and the tree is freed
 }
 
-void HelpParsingTest::decodesManyAmpersandsInLinearTime() {
+void HelpParsingTest::decodesManyAmpersands() {
   // 2,000,000 ampersands and one semicolon at the end: each '&' may look ahead only as far as a
-  // reference can reach. Searching to the end for each one would take minutes; the bound is
-  // a hundred times what the linear reading takes.
+  // reference can reach. How long the decoding takes is the fuzz target's and the benchmark's to
+  // judge (a search to the end for each one would take minutes); the text is kept whole.
   const QString text = QString(2'000'000, u'&') + u';';
-  QElapsedTimer timer;
-  timer.start();
-  const QString decoded = DecodeHtmlEntities(text);
-  const qint64 elapsed = timer.elapsed();
-  QCOMPARE(decoded, text);
-  QVERIFY2(elapsed < 3000, qPrintable(u"%1 ms"_qs.arg(elapsed)));
+  QCOMPARE(DecodeHtmlEntities(text), text);
 }
 
 void HelpParsingTest::splitsHelpArgument_data() {
@@ -541,123 +520,102 @@ void HelpParsingTest::refusesFilesThatAreNoHelpFile() {
   QVERIFY(!LoadHelpBook(dir.filePath(QStringLiteral("Absent.chm"))).has_value());
 }
 
-void HelpParsingTest::refusesOversizedDirectoryChunks_data() {
-  QTest::addColumn<quint32>("chunkSize");
-  QTest::addColumn<bool>("opens");
-  QTest::newRow("as built") << quint32{0} << true;
-  QTest::newRow("zero") << quint32{0xFFFFFFFF} << false;
-  QTest::newRow("64 KiB and one byte") << quint32{64 * 1024 + 1} << false;
-  QTest::newRow("832 MiB") << quint32{0x34000000} << false;
+void HelpParsingTest::judgesDamagedHelpFile_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<bool>("opens");  // and then reads as the file built does
+  const QByteArray built = BuiltHelpFile();
+  QVERIFY(built.startsWith("ITSF"));
+  const BuiltLayout layout = Layout(built);
+  const auto row = [&](const char* name, bool opens, auto&& damage) {
+    QByteArray bytes = built;
+    if constexpr (std::is_invocable_r_v<QByteArray, decltype(damage), QByteArray>) {
+      bytes = damage(bytes);
+    } else {
+      damage(bytes);
+    }
+    QTest::newRow(name) << bytes << opens;
+  };
+  const auto number = [](qint64 at, int width, quint64 value) {
+    return [=](QByteArray& bytes) { SetNumber(bytes, at, width, value); };
+  };
+  row("as built", true, [](QByteArray&) {});
+
+  // The directory. Help compilers write chunks of 4 or 8 KiB.
+  const qint64 chunkSizeAt = layout.directory + 0x10;
+  row("chunk size 0", false, number(chunkSizeAt, 4, 0));
+  row("chunk size 64 KiB and 1", false, number(chunkSizeAt, 4, 64 * 1024 + 1));
+  row("chunk size 832 MiB", false, number(chunkSizeAt, 4, 0x34000000));
+  // The link from one listing chunk to the next is never followed.
+  row("listing linked to itself", true, number(layout.listing + 0x10, 4, 0));
+  row("listing linked past the end", true, number(layout.listing + 0x10, 4, 1000000));
+  // A free space that wraps a 32-bit end pointer: the entries are read by their count.
+  row("listing free space 2 GiB", true, WithWrappingFreeSpace);
+  // The index is never walked, whatever it points at.
+  row("index naming itself", true, [](QByteArray& bytes) { AddSelfNamingIndex(bytes); });
+  // With the control data unlisted, a reader that looks it up through the index never returns.
+  row("index naming itself, control data unlisted", false, WithSelfNamingIndex);
+  // Without a usable reset table the compressed section cannot be read here: refused.
+  row("reset table unlisted", false, [&](QByteArray& bytes) {
+    SetEntry(bytes, kResetTable, {4, -1, -1});
+  });
+
+  // The compression's headers: the reset table with its frame size, block count and lengths;
+  // the control data with its reset interval, window and windows per reset, in frames.
+  const qint64 table = layout.content + Entry(built, kResetTable).offset;
+  const qint64 control = layout.content + Entry(built, kControlData).offset;
+  QCOMPARE(Number(built, table + 0x20, 8), qint64{0x8000});
+  QCOMPARE(built.mid(control + 4, 4), QByteArray("LZXC"));
+  row("frame of 0 bytes", false, number(table + 0x20, 8, 0));
+  row("frame of 16 KiB", false, number(table + 0x20, 8, 0x4000));
+  row("no blocks listed", false, number(table + 0x04, 4, 0));
+  row("compressed length 4 GiB", true, number(table + 0x18, 8, 0xFFFFFFFF));
+  row("compressed length 0", true, number(table + 0x18, 8, 0));
+  row("reset interval 0", false, number(control + 0x0C, 4, 0));
+  // 2^17 frames of 32 KiB are 2^32 bytes: 0 in 32 bits.
+  row("reset interval 0 in 32 bits", false, number(control + 0x0C, 4, 0x20000));
+  row("window 0", false, number(control + 0x10, 4, 0));
+  row("window of 3 frames", false, number(control + 0x10, 4, 3));
+  row("window of 8 frames", false, number(control + 0x10, 4, 8));
+  row("no windows per reset", true, number(control + 0x14, 4, 0));
+  // 2 frames between resets times 2^31 windows per reset: 0 in 32 bits; the count is not used.
+  row("interval times windows 0 in 32 bits", true, WithZeroResetProduct);
+
+  // What one file may cost.
+  const QByteArray page("/index.html");
+  const ListingEntry index = Entry(built, page);
+  QCOMPARE(index.section, 1);
+  row("page of 4 GiB", false, [&](QByteArray& bytes) {
+    SetEntry(bytes, page, {1, index.offset, qint64{1} << 32});
+  });
+  row("page just over the size bound", false, [&](QByteArray& bytes) {
+    SetEntry(bytes, page, {1, index.offset, ChmArchive::kMaxObjectSize + 1});
+  });
+  row("page 60 MiB into the section", false, [&](QByteArray& bytes) {
+    SetEntry(bytes, page, {1, 60 * 1024 * 1024, index.length});
+  });
 }
 
-// The built help file with the link from its first listing chunk to the next one replaced.
-void HelpParsingTest::refusesListingChainsThatDoNotEnd_data() {
-  QTest::addColumn<int>("link");  // -2: to itself; otherwise that chunk number
-  QTest::addColumn<bool>("opens");
-  QTest::newRow("to none, as built") << -1 << true;
-  QTest::newRow("to itself") << -2 << false;
-  QTest::newRow("beyond the directory") << 1000000 << false;
-}
-
-void HelpParsingTest::refusesListingChainsThatDoNotEnd() {
-  QFETCH(int, link);
+// The built help file damaged in one place: refused, or read whole and as built.
+void HelpParsingTest::judgesDamagedHelpFile() {
+  QFETCH(QByteArray, bytes);
   QFETCH(bool, opens);
-  QByteArray bytes = BuiltHelpFile();
-  QVERIFY(bytes.startsWith("ITSF"));
-  const qint64 directory = Number(bytes, 0x48, 8);
-  const qint64 first = Number(bytes, directory + 0x20, 4);
-  const qint64 chunk =
-      directory + Number(bytes, directory + 8, 4) + first * Number(bytes, directory + 0x10, 4);
-  QCOMPARE(bytes.mid(chunk, 4), QByteArray("PMGL"));
-  // The built file has one listing chunk.
-  QCOMPARE(Number(bytes, chunk + 0x10, 4), qint64{0xFFFFFFFF});
-  const quint32 value = link == -2 ? static_cast<quint32>(first) : static_cast<quint32>(link);
-  SetNumber(bytes, chunk + 0x10, 4, value);
-  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
-}
-
-// The built help file with the directory chunk size of its "ITSP" header replaced: help
-// compilers write 4 or 8 KiB, and chmlib allocates that much for every look-up.
-void HelpParsingTest::refusesOversizedDirectoryChunks() {
-  QFETCH(quint32, chunkSize);
-  QFETCH(bool, opens);
-  QByteArray bytes = BuiltHelpFile();
-  QVERIFY(bytes.startsWith("ITSF"));
-  QVERIFY(bytes.size() > 0x50);
-  const qint64 directory = Number(bytes, 0x48, 8);
-  QVERIFY(directory + 0x14 <= bytes.size() && bytes.mid(directory, 4) == "ITSP");
-  if (chunkSize != 0)
-    SetNumber(bytes, directory + 0x10, 4, chunkSize == 0xFFFFFFFF ? 0 : chunkSize);
-  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
-}
-
-// The built help file with its directory saying that the LZX reset table lies in a section of
-// compressed content: chmlib would read it through the very decompression it sets up.
-void HelpParsingTest::refusesResetTableOutsideTheFirstSection() {
-  QByteArray bytes = BuiltHelpFile();
-  QVERIFY(bytes.startsWith("ITSF"));
-  const QByteArray name(
-      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-      "InstanceData/ResetTable");
-  const qsizetype entry = bytes.indexOf(char(name.size()) + name);
-  QVERIFY(entry > 0);
-  const qsizetype section = entry + 1 + name.size();
-  QCOMPARE(bytes[section], '\0');  // section 0, as built
-  bytes[section] = 4;
-  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(false));
-}
-
-void HelpParsingTest::refusesDamagedCompressionHeaders_data() {
-  QTest::addColumn<QByteArray>("object");  // the uncompressed object whose field is replaced
-  QTest::addColumn<int>("at");
-  QTest::addColumn<int>("width");
-  QTest::addColumn<quint64>("value");
-  QTest::addColumn<bool>("opens");
-  const QByteArray resetTable(
-      "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-      "InstanceData/ResetTable");
-  const QByteArray controlData("::DataSpace/Storage/MSCompressed/ControlData");
-  QTest::newRow("frame of 32 KiB as built") << resetTable << 0x20 << 8 << quint64{0x8000} << true;
-  QTest::newRow("frame of 0 bytes") << resetTable << 0x20 << 8 << quint64{0} << false;
-  QTest::newRow("frame of 16 KiB") << resetTable << 0x20 << 8 << quint64{0x4000} << false;
-  QTest::newRow("reset interval 0") << controlData << 0x0C << 4 << quint64{0} << false;
-  QTest::newRow("window 0") << controlData << 0x10 << 4 << quint64{0} << false;
-  QTest::newRow("window of 3 frames") << controlData << 0x10 << 4 << quint64{3} << false;
-  QTest::newRow("reset within half a window")
-      << controlData << 0x10 << 4 << quint64{8} << false;  // interval 2 frames, window 8
-  QTest::newRow("no windows per reset") << controlData << 0x14 << 4 << quint64{0} << false;
-  // chmlib reads a block's compressed bytes, as the reset table bounds them, into a buffer of one
-  // frame and 6 KiB.
-  QTest::newRow("no blocks listed") << resetTable << 0x04 << 4 << quint64{0} << false;
-  QTest::newRow("last block past its buffer")
-      << resetTable << 0x18 << 8 << quint64{0xFFFFFFFF} << false;
-  QTest::newRow("last block ending before it starts")
-      << resetTable << 0x18 << 8 << quint64{0} << false;
-}
-
-// The built help file with one field of its compression headers replaced, found through chmlib
-// in the intact file: chmlib divides by these numbers and sizes its buffers from them.
-void HelpParsingTest::refusesDamagedCompressionHeaders() {
-  QFETCH(QByteArray, object);
-  QFETCH(int, at);
-  QFETCH(int, width);
-  QFETCH(quint64, value);
-  QFETCH(bool, opens);
-  const QByteArray builtPath = QByteArray(SOLVANEX_HELP_FILE);
-  chmFile* intact = chm_open(builtPath.constData());
-  QVERIFY(intact != nullptr);
-  chmUnitInfo unit{};
-  const int resolved = chm_resolve_object(intact, object.constData(), &unit);
-  chm_close(intact);
-  QCOMPARE(resolved, CHM_RESOLVE_SUCCESS);
-  QCOMPARE(unit.space, CHM_UNCOMPRESSED);
-  QByteArray bytes = BuiltHelpFile();
-  QVERIFY(bytes.size() > 0x60);
-  const qint64 content = Number(bytes, 0x58, 8);  // where section 0 begins (version 3 header)
-  const qint64 field = content + static_cast<qint64>(unit.start) + at;
-  QVERIFY(field + width <= bytes.size());
-  SetNumber(bytes, field, width, value);
-  QCOMPARE(OpensAsHelpFile(bytes), std::optional<bool>(opens));
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Solvanex.chm"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+  file.close();
+  const std::optional<HelpBook> book = LoadHelpBook(path);
+  QCOMPARE(book.has_value(), opens);
+  if (!book) return;
+  const std::optional<HelpBook> intact = LoadHelpBook(QStringLiteral(SOLVANEX_HELP_FILE));
+  QVERIFY(intact.has_value());
+  const QStringList files = intact->archive->Files();
+  QCOMPARE(book->archive->Files(), files);
+  QVERIFY(files.size() > 10);
+  for (const QString& name : files) {
+    QCOMPARE(book->archive->Read(name), intact->archive->Read(name));
+  }
 }
 
 QTEST_GUILESS_MAIN(HelpParsingTest)

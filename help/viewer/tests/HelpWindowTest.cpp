@@ -6,6 +6,7 @@
 #include "HelpPrint.h"
 #include "HelpSearch.h"
 #include "HelpWindow.h"
+#include "ModalCloser.h"
 #include "PrintModule.h"
 #include "SearchPane.h"
 
@@ -82,10 +83,12 @@ class HelpWindowTest : public QObject {
   void searchTabOpensPagesWithWordsMarked();
   void backAndForwardCrossSearchResults();
   void printsTheShownPage();
+  void failedPrintingIsReported();
   void printKeyOpensThePrintDialog();
   void withoutThePrintingModulePrintingSaysSo();
   void treeItemsShowTheirWholeTitle();
   void windowHasTheProgramsIcon();
+  void opensWithTheFocusInTheContents();
   void pagesKeepTheDesktopsFont();
   void indexEntriesLandOnTheirAnchors();
 
@@ -261,7 +264,7 @@ void HelpWindowTest::printsTheShownPage() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath(u"page.pdf"_qs));
-  PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document());
+  QVERIFY(PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document()));
   QFile pdf(printer.outputFileName());
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   const QByteArray bytes = pdf.readAll();
@@ -269,6 +272,31 @@ void HelpWindowTest::printsTheShownPage() {
   QVERIFY(bytes.contains("/Type /Page"));
   // The document's title travels with the print job.
   QCOMPARE(printer.docName(), u"Glucose (conversion GLY)"_qs);
+}
+
+// A printing that fails is reported as such: here the file chosen lies in a folder that is not.
+void HelpWindowTest::failedPrintingIsReported() {
+  HelpWindow window(*book_);
+  window.ShowTopic(u"/conversion-gly.html"_qs);
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(u"absent/page.pdf"_qs));
+  QVERIFY(!PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document()));
+  QCOMPARE(printer.printerState(), QPrinter::Error);
+}
+
+// The window opens with the focus in the contents tree, not among the page's links; the printing
+// action has its icon without any desktop theme (the tests run with none).
+void HelpWindowTest::opensWithTheFocusInTheContents() {
+  HelpWindow window(*book_);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(QApplication::focusWidget(), window.findChild<QTreeWidget*>(u"HelpContents"_qs));
+  auto* print = window.findChild<QAction*>(QStringLiteral("HelpPrint"));
+  QVERIFY(print != nullptr);
+  QVERIFY(!print->icon().pixmap(16, 16).isNull());
 }
 
 void HelpWindowTest::printKeyOpensThePrintDialog() {
@@ -280,13 +308,11 @@ void HelpWindowTest::printKeyOpensThePrintDialog() {
   QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
   QString title;
   QStringList buttons;
-  QTimer::singleShot(100, [&title, &buttons] {
-    if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-      title = dialog->windowTitle();
-      for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        buttons.append(button->text().remove(u'&'));
-      }
-      dialog->reject();
+  const solvanex::testing::ModalCloser closer([&title, &buttons](QWidget* dialog) {
+    if (qobject_cast<QPrintDialog*>(dialog) == nullptr) return;
+    title = dialog->windowTitle();
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      buttons.append(button->text().remove(u'&'));
     }
   });
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
@@ -311,11 +337,8 @@ void HelpWindowTest::withoutThePrintingModulePrintingSaysSo() {
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   QString text;
-  QTimer::singleShot(100, [&text] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = box->text();
-      box->accept();
-    }
+  const solvanex::testing::ModalCloser closer([&text](QWidget* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) text = box->text();
   });
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   SetPrintEntry(&SolvanexHelpPrint);

@@ -1,6 +1,7 @@
 // The viewer module as the program uses it: loaded by absolute path with dlopen, called
 // through its two exported entries on the built help file.
 #include "HtmlHelp.h"
+#include "ModalCloser.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +23,8 @@
 
 namespace {
 
+namespace testing = solvanex::testing;
+
 const QString kModulePath = QStringLiteral(SOLVANEX_HHCTRL_PATH);
 const QString kHelpFile = QStringLiteral(SOLVANEX_HELP_FILE);
 
@@ -36,26 +39,6 @@ QList<QWidget*> HelpWindows() {
 QTextBrowser* Browser(QWidget* window) {
   return window->findChild<QTextBrowser*>();
 }
-
-// Answers the next modal box with OK once it shows, keeping its text.
-class ModalCloser {
- public:
-  ModalCloser() {
-    timer_.setInterval(20);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        text_ = box->text();
-        box->accept();
-      }
-    });
-    timer_.start();
-  }
-  const std::optional<QString>& Text() const { return text_; }
-
- private:
-  QTimer timer_;
-  std::optional<QString> text_;
-};
 
 // The contents of the named section of an ELF64 file, or nothing.
 std::optional<QByteArray> ElfSection(const QByteArray& file, const char* name) {
@@ -337,12 +320,9 @@ void HhctrlModuleTest::printKeyLoadsThePrintingModule() {
   QVERIFY(QTest::qWaitForWindowActive(window));
   QString dialogClass;
   QString title;
-  QTimer::singleShot(100, [&dialogClass, &title] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) {
-      dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-      title = dialog->windowTitle();
-      dialog->close();
-    }
+  const testing::ModalCloser closer([&dialogClass, &title](QWidget* dialog) {
+    dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+    title = dialog->windowTitle();
   });
   QTest::keyClick(Browser(window), Qt::Key_P, Qt::ControlModifier);
   QCOMPARE(dialogClass, u"QPrintDialog"_qs);
@@ -405,9 +385,12 @@ void HhctrlModuleTest::unopenableFileTellsUserAndReturnsNull() {
     file.write(contents);
   }
 
-  const ModalCloser closer;
+  std::optional<QString> text;
+  const testing::ModalCloser closer([&text](QWidget* dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) text = box->text();
+  });
   QCOMPARE(Display(name), nullptr);
-  QCOMPARE(closer.Text(), std::optional<QString>(message));
+  QCOMPARE(text, std::optional<QString>(message));
   QVERIFY(HelpWindows().isEmpty());
 }
 
