@@ -83,3 +83,17 @@ solvanex_build() {
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$build" -j"$(nproc)"
 }
+
+# Whether this machine's kernel runs 32-bit x86 programs at all (some virtual machines' kernels
+# refuse them with "Exec format error", and Debian's 32-bit Wine with them): a program of four
+# instructions that only exits, assembled and linked with binutils, tells.
+solvanex_runs_32bit_programs() {
+  local dir status=0
+  dir=$(mktemp -d)
+  printf '.globl _start\n_start:\n movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' |
+    as --32 -o "$dir/probe.o" - 2>/dev/null &&
+    ld -m elf_i386 -o "$dir/probe" "$dir/probe.o" 2>/dev/null &&
+    "$dir/probe" 2>/dev/null || status=1
+  rm -rf "$dir"
+  return "$status"
+}
