@@ -77,4 +77,24 @@ LRESULT CALLBACK BaseWindow::WindowProcedure(HWND hwnd, UINT message, WPARAM wPa
   return result;
 }
 
+std::optional<LRESULT> BaseWindow::AnswerPainting(UINT message, WPARAM wParam,
+                                                  const std::function<void(HDC)>& paint) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT painting;
+      const HDC dc = BeginPaint(hwnd_, &painting);
+      paint(dc);
+      EndPaint(hwnd_, &painting);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace solvanex::win32

@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 
 namespace solvanex::win32 {
 
@@ -50,6 +51,12 @@ class BaseWindow {
 
   // Handles one message; the default procedure answers what it does not.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Answers the painting messages of a control that draws itself whole through paint(dc):
+  // WM_PAINT, WM_PRINTCLIENT, and WM_ERASEBKGND (nothing to erase under a whole painting). Empty
+  // for any other message.
+  std::optional<LRESULT> AnswerPainting(UINT message, WPARAM wParam,
+                                        const std::function<void(HDC)>& paint);
 
   // Called once the window has been destroyed (after WM_NCDESTROY); the handle is then null.
   virtual void OnDestroyed() {}

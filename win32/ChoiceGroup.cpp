@@ -66,19 +66,10 @@ void ChoiceItem::Paint(HDC dc) const {
 }
 
 LRESULT ChoiceItem::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto answer = AnswerPainting(message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *answer;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       return 0;

@@ -69,19 +69,10 @@ void KeyButton::Paint(HDC dc) const {
 }
 
 LRESULT KeyButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto answer = AnswerPainting(message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *answer;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the painting covers the whole face
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam) != 0) InvalidateRect(Handle(), nullptr, FALSE);
