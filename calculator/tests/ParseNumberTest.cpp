@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -133,9 +132,9 @@ TEST(ParseNumberTest, SeparatorIsThePassedOne) {
   EXPECT_THROW(ParseNumber("1,5", '.'), ConversionError);
 }
 
-// Long inputs neither overflow an integer nor take long.
-TEST(ParseNumberTest, HugeInputsStayFast) {
-  const auto start = std::chrono::steady_clock::now();
+// Long inputs overflow no integer and are read right. Their time per byte is the core fuzz
+// target's check and the benchmark's measure: a wall-clock bound here fails on a loaded machine.
+TEST(ParseNumberTest, HugeInputsAreReadRight) {
   EXPECT_THROW(ParseNumber("1E" + std::string(1'000'000, '9'), ','), ConversionError);
   EXPECT_EQ(ParseNumber("1E-" + std::string(1'000'000, '9'), ','), 0.0);
   EXPECT_EQ(ParseNumber("0," + std::string(1'000'000, '0') + "1", ','), 0.0);
@@ -144,7 +143,6 @@ TEST(ParseNumberTest, HugeInputsStayFast) {
       ParseNumber("1" + std::string(300, '0') + "," + std::string(5'000'000, '0'), ',');
   EXPECT_EQ(many, 1e300);
   EXPECT_THROW(ParseNumber(std::string(10'000'000, '7'), ','), ConversionError);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 }  // namespace
