@@ -47,17 +47,12 @@ TFAbout::~TFAbout() {
 void TFAbout::Create(HWND owner) {
   owner_ = owner;
   RegisterClass(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE));
-  RECT outer{0, 0, dpi_.Scale(form::about::kClientSize.width),
-             dpi_.Scale(form::about::kClientSize.height)};
-  AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const form::Point origin = form::CentredOrigin(
-      {work.left, work.top, work.right - work.left, work.bottom - work.top}, {width, height});
+  const RECT place = CentredWindowRect(
+      {dpi_.Scale(form::about::kClientSize.width), dpi_.Scale(form::about::kClientSize.height)},
+      kDialogStyle, kDialogExStyle, false);
   if (CreateBase(kDialogExStyle, kClassName, ToWide(form::about::kCaption).c_str(), kDialogStyle,
-                 origin.x, origin.y, width, height, owner, nullptr) == nullptr) {
+                 place.left, place.top, place.right - place.left, place.bottom - place.top, owner,
+                 nullptr) == nullptr) {
     throw std::runtime_error("A propos de... : la fenêtre n'a pas pu être créée");
   }
   LOGFONTW face{};

@@ -1,5 +1,7 @@
 #include "win32/FormWin32.h"
 
+#include "form/Layout.h"
+
 namespace solvanex::win32 {
 
 form::Key ToFormKey(WPARAM virtualKey) {
@@ -22,6 +24,17 @@ form::Modifiers HeldModifiers() {
   if (GetKeyState(VK_MENU) < 0) modifiers |= form::kAlt;
   if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) modifiers |= form::kMeta;
   return modifiers;
+}
+
+RECT CentredWindowRect(form::Size client, DWORD style, DWORD exStyle, bool menu) {
+  RECT outer{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, exStyle);
+  const form::Size whole{outer.right - outer.left, outer.bottom - outer.top};
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const form::Point origin = form::CentredOrigin(
+      {work.left, work.top, work.right - work.left, work.bottom - work.top}, whole);
+  return {origin.x, origin.y, origin.x + whole.width, origin.y + whole.height};
 }
 
 }  // namespace solvanex::win32

@@ -25,4 +25,9 @@ form::Key ToFormKey(WPARAM virtualKey);
 // The modifiers held now, as the thread's keyboard state says.
 form::Modifiers HeldModifiers();
 
+// Where a window goes whose client area is client (already scaled to the screen's resolution),
+// with the given styles and menu bar: centred on the screen's work area as a whole window, frame
+// included (form::CentredOrigin). Left and top are the window's origin, right and bottom its edges.
+RECT CentredWindowRect(form::Size client, DWORD style, DWORD exStyle, bool menu);
+
 }  // namespace solvanex::win32

@@ -90,17 +90,12 @@ void TForm1::Create() {
   RegisterClass(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), icon_);
   BuildMenu();
   const form::Size client = form::kClientSize;
-  RECT outer{0, 0, dpi.Scale(client.width), dpi.Scale(client.height)};
-  AdjustWindowRectEx(&outer, kWindowStyle, TRUE, 0);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  // Centred on the screen's work area as a whole window, frame included.
-  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const form::Point origin = form::CentredOrigin(
-      {work.left, work.top, work.right - work.left, work.bottom - work.top}, {width, height});
-  const int left = origin.x;
-  const int top = origin.y;
+  const RECT place =
+      CentredWindowRect({dpi.Scale(client.width), dpi.Scale(client.height)}, kWindowStyle, 0, true);
+  const int left = place.left;
+  const int top = place.top;
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
   CreateBase(0, kClassName, ToWide(form::kCaption).c_str(), kWindowStyle, left, top, width, height,
              nullptr, mainMenu1_);
   if (Handle() == nullptr) return;
