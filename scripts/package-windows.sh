@@ -5,6 +5,8 @@
 # archive. Their paths are the last lines printed.
 #
 #   PACKAGE_BUILD_DIR   another folder than build-package/
+#   HELP_FILE           a Solvanex.chm already compiled by a Linux build of this tree, used
+#                       instead of compiling it again
 #   WINDOWS_ARCHES      the architectures, "x86_64 i686" by default
 #   WINDOWS_PROGRAM_x86_64, WINDOWS_PROGRAM_i686
 #                       a solvanex.exe built elsewhere (for example against Qt 6 for Windows,
@@ -21,9 +23,14 @@ version=$(sed -n 's/^project(Solvanex VERSION \([0-9]*\.[0-9]*\.[0-9]*\).*/\1/p'
 [ -n "$version" ] || { echo "package-windows.sh: no version in CMakeLists.txt" >&2; exit 1; }
 
 # The help file is compiled by a program of the build, which a cross build cannot run.
-cmake -S "$root" -B "$out/help" -DCMAKE_BUILD_TYPE=Release -DSOLVANEX_TESTS=OFF \
-  -DSOLVANEX_SANITIZED_RUN=OFF
-cmake --build "$out/help" -j"$(nproc)" --target solvanex_help_file
+help_file=${HELP_FILE:-}
+if [ -z "$help_file" ]; then
+  cmake -S "$root" -B "$out/help" -DCMAKE_BUILD_TYPE=Release -DSOLVANEX_TESTS=OFF \
+    -DSOLVANEX_SANITIZED_RUN=OFF
+  cmake --build "$out/help" -j"$(nproc)" --target solvanex_help_file
+  help_file=$out/help/bin/Solvanex.chm
+fi
+[ -f "$help_file" ] || { echo "package-windows.sh: no help file at $help_file" >&2; exit 1; }
 
 made=()
 for arch in $arches; do
@@ -51,7 +58,7 @@ for arch in $arches; do
   rm -rf "$stage"
   mkdir -p "$stage"
   "$arch-w64-mingw32-strip" -o "$stage/solvanex.exe" "$program"
-  cp "$out/help/bin/Solvanex.chm" "$stage/Solvanex.chm"
+  cp "$help_file" "$stage/Solvanex.chm"
   # The licence with Windows line ends, for Notepad.
   sed 's/$/\r/' "$root/LICENSE" > "$stage/LICENSE.txt"
 

@@ -13,5 +13,6 @@ solvanex_build "$build" -DSOLVANEX_SANITIZED_RUN=ON
 cd "$build"
 linux_status=0
 ctest --output-on-failure -j"$(nproc)" --timeout 900 || linux_status=$?
-REFERENCE_CLI="$build/bin/solvanex-cli" "$root/scripts/test-windows.sh"
+REFERENCE_CLI="$build/bin/solvanex-cli" HELP_FILE="$build/bin/Solvanex.chm" \
+  "$root/scripts/test-windows.sh"
 exit "$linux_status"
