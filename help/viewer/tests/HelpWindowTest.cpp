@@ -67,6 +67,16 @@ void ForEachItem(QTreeWidget* tree, const std::function<void(QTreeWidgetItem*)>&
   }
 }
 
+// Shows the glucose conversion's page in a help window and prints it, as the viewer does, to a
+// PDF file at `path`; whether the printing says it succeeded.
+bool PrintGlucosePage(const HelpBook& book, QPrinter& printer, const QString& path) {
+  HelpWindow window(book);
+  window.ShowTopic(u"/conversion-gly.html"_qs);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  return PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document());
+}
+
 }  // namespace
 
 class HelpWindowTest : public QObject {
@@ -257,14 +267,10 @@ void HelpWindowTest::backAndForwardCrossSearchResults() {
 }
 
 void HelpWindowTest::printsTheShownPage() {
-  HelpWindow window(*book_);
-  window.ShowTopic(u"/conversion-gly.html"_qs);
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(dir.filePath(u"page.pdf"_qs));
-  QVERIFY(PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document()));
+  QVERIFY(PrintGlucosePage(*book_, printer, dir.filePath(u"page.pdf"_qs)));
   QFile pdf(printer.outputFileName());
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   const QByteArray bytes = pdf.readAll();
@@ -276,14 +282,10 @@ void HelpWindowTest::printsTheShownPage() {
 
 // A printing that fails is reported as such: here the file chosen lies in a folder that is not.
 void HelpWindowTest::failedPrintingIsReported() {
-  HelpWindow window(*book_);
-  window.ShowTopic(u"/conversion-gly.html"_qs);
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(dir.filePath(u"absent/page.pdf"_qs));
-  QVERIFY(!PrintTo(printer, *window.findChild<QTextBrowser*>(u"HelpBrowser"_qs)->document()));
+  QVERIFY(!PrintGlucosePage(*book_, printer, dir.filePath(u"absent/page.pdf"_qs)));
   QCOMPARE(printer.printerState(), QPrinter::Error);
 }
 
