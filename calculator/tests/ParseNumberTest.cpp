@@ -61,7 +61,9 @@ TEST_P(ParseAcceptedTest, ReadsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseAcceptedTest, ::testing::ValuesIn(kAccepted),
-                         [](const auto& info) { return naming::ParamName(info.param.text); });
+                         [](const auto& info) {
+                           return naming::RowName(info.index, info.param.text);
+                         });
 
 TEST(ParseNumberTest, NegativeZeroKeepsItsSign) {
   EXPECT_TRUE(std::signbit(ParseNumber("-0,", ',')));
@@ -92,7 +94,7 @@ TEST_P(ParseRefusedTest, RaisesConversionErrorNamingTheText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseRefusedTest, ::testing::ValuesIn(kRefused),
-                         [](const auto& info) { return naming::ParamName(info.param); });
+                         [](const auto& info) { return naming::RowName(info.index, info.param); });
 
 struct RangeCase {
   const char* text;
@@ -123,8 +125,9 @@ TEST_P(ParseRangeTest, BeyondDoubleOverflowsBeyondExtendedIsNotANumber) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ParseRangeTest, ::testing::ValuesIn(kRange),
-                         [](const auto& info) { return naming::ParamName(info.param.text); });
+INSTANTIATE_TEST_SUITE_P(Table, ParseRangeTest, ::testing::ValuesIn(kRange), [](const auto& info) {
+  return naming::RowName(info.index, info.param.text);
+});
 
 TEST(ParseNumberTest, SeparatorIsThePassedOne) {
   EXPECT_EQ(ParseNumber("1.5", '.'), 1.5);

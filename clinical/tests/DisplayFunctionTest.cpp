@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OneKey{"Ancien", "1.5", "Creatinine", "13.275", '.'}),
     [](const auto& info) {
       const OneKey& k = info.param;
-      return naming::ParamName(k.button, k.choices, k.before, std::string(1, k.separator));
+      return naming::ParamName(k.button, k.choices, k.before, k.separator == '.' ? "point" : "");
     });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OneKey{"Homme", "175.", "PID", "68.75", '.'}),
     [](const auto& info) {
       const OneKey& k = info.param;
-      return naming::ParamName(k.button, k.choices, k.before, std::string(1, k.separator));
+      return naming::ParamName(k.button, k.choices, k.before, k.separator == '.' ? "point" : "");
     });
 
 // Every button, under each choice item, turns zero into "0,".

@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return naming::ParamName(info.param.expected); });
 
 struct LineRow {
+  const char* name;
   std::string text;
   std::string expected;
 };
@@ -45,15 +46,17 @@ TEST_P(DebugLineTextTest, AppliesTheRulesOfTheDiagnosticsFile) {
   EXPECT_EQ(DebugLineText(GetParam().text, "14:03:07"), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DebugLineTextTest,
-                         ::testing::Values(LineRow{"-", std::string(79, '-')},
-                                           LineRow{"=", std::string(79, '=')},
-                                           LineRow{"!Date:\t08/12/2025", "Date:\t08/12/2025"},
-                                           LineRow{"--", "-"}, LineRow{"=x", "x"}, LineRow{"!", ""},
-                                           LineRow{"Loading", "Loading   14:03:07"},
-                                           LineRow{"", "   14:03:07"},
-                                           LineRow{" !indented", " !indented   14:03:07"}),
-                         [](const auto& info) { return naming::ParamName(info.param.text); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DebugLineTextTest,
+    ::testing::Values(LineRow{"dash_rule", "-", std::string(79, '-')},
+                      LineRow{"equals_rule", "=", std::string(79, '=')},
+                      LineRow{"bang_no_time", "!Date:\t08/12/2025", "Date:\t08/12/2025"},
+                      LineRow{"dash_then_text", "--", "-"}, LineRow{"equals_then_text", "=x", "x"},
+                      LineRow{"bang_alone", "!", ""},
+                      LineRow{"text_then_time", "Loading", "Loading   14:03:07"},
+                      LineRow{"empty_then_time", "", "   14:03:07"},
+                      LineRow{"bang_after_blank", " !indented", " !indented   14:03:07"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteDebugLine, AppendsOneCrLfLinePerCall) {
   testing::HelpScene scene;
@@ -69,12 +72,15 @@ TEST(WriteDebugLine, AppendsOneCrLfLinePerCall) {
       std::string(79, '=') + "\r\nFact:    \tvalue\r\nStep 2 done   14:03:07\r\n   14:03:07\r\n");
 }
 
-// The arguments of a row joined with blanks, then the flag's name when it is set.
-std::string ArgumentsName(const std::vector<std::string>& arguments, const char* flag, bool set) {
+// The row's number, then its arguments joined with blanks and the flag's name when it is set:
+// "-debug" and "-debug " read alike.
+std::string ArgumentsName(std::size_t row, const std::vector<std::string>& arguments,
+                          const char* flag, bool set) {
   std::string joined;
   for (const std::string& argument : arguments) joined += (joined.empty() ? "" : " ") + argument;
   if (joined.empty()) joined = "no arguments";
-  return set ? naming::ParamName(joined, flag) : naming::ParamName(joined);
+  if (set) joined = joined + " " + flag;
+  return naming::RowName(row, joined);
 }
 
 struct SwitchRow {
@@ -104,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchRow{{"/debug2"}, false, false}, SwitchRow{{"-debug "}, false, false},
                       SwitchRow{{}, true, true}, SwitchRow{{"debug"}, true, true}),
     [](const auto& info) {
-      return ArgumentsName(info.param.arguments, "marker", info.param.marker);
+      return ArgumentsName(info.index, info.param.arguments, "marker", info.param.marker);
     });
 
 TEST(DebugSwitch, ArgumentZeroIsNotASwitch) {

@@ -122,13 +122,15 @@ TEST(Diagnostics, FallsBackToTheRootWhenTheTemporaryDirectoryIsMissingToo) {
   EXPECT_EQ(diagnostics.DebugFilePath(), "/HHDebug.txt");
 }
 
-// As in the switch tests: the arguments of a row joined with blanks, then the flag's name when it
-// is set.
-std::string ArgumentsName(const std::vector<std::string>& arguments, const char* flag, bool set) {
+// As in the switch tests: the row's number, then its arguments joined with blanks and the flag's
+// name when it is set.
+std::string ArgumentsName(std::size_t row, const std::vector<std::string>& arguments,
+                          const char* flag, bool set) {
   std::string joined;
   for (const std::string& argument : arguments) joined += (joined.empty() ? "" : " ") + argument;
   if (joined.empty()) joined = "no arguments";
-  return set ? naming::ParamName(joined, flag) : naming::ParamName(joined);
+  if (set) joined = joined + " " + flag;
+  return naming::RowName(row, joined);
 }
 
 struct LeftoverRow {
@@ -161,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, OldDiagnosticsFile,
                          ::testing::Values(LeftoverRow{{}, true}, LeftoverRow{{"/debug"}, true},
                                            LeftoverRow{{}, false}, LeftoverRow{{"/debug"}, false}),
                          [](const auto& info) {
-                           return ArgumentsName(info.param.arguments, "writable",
+                           return ArgumentsName(info.index, info.param.arguments, "writable",
                                                 info.param.programDirWritable);
                          });
 

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "FormFixture.h"
+#include "ModalBox.h"
 #include "about/FAbout.h"
 #include "controls/AlignEdit.h"
 #include "mainwindow/CaptionButton.h"
@@ -133,12 +134,7 @@ void DesktopTest::mainWindowStaysLightUnderADarkScheme() {
 
 void DesktopTest::errorBoxStaysLightUnderADarkScheme() {
   QPalette seen;
-  QTimer::singleShot(0, [&seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    seen = box->palette();
-    box->accept();
-  });
+  testing::WhenBoxIsActive([&seen](QMessageBox* box) { seen = box->palette(); });
   ShowModalErrorBox(nullptr, QStringLiteral("Solvanex 1.0"),
                     QStringLiteral("Division par zéro en virgule flottante."));
   QVERIFY(Luminance(seen.color(QPalette::Window)) > 0.6);

@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include "FormFixture.h"
+#include "ModalBox.h"
 #include "controls/AlignEdit.h"
 #include "form/ErrorText.h"
 #include "mainwindow/ErrorBox.h"
@@ -24,6 +25,7 @@
 
 using namespace solvanex;
 using solvanex::testing::FormFixture;
+using solvanex::testing::WhenBoxIsActive;
 
 namespace {
 
@@ -56,6 +58,15 @@ void Paste(FormFixture& fixture, const QString& text) {
   fixture.Form().Coller2Click();
 }
 
+// Types keys (one key with its modifiers) through the window system's path, the shortcut map
+// included, as a user's keys come in, but without running the event loop after them.
+void TypeBeforeTheLoopRuns(QWindow* window, const QKeySequence& keys) {
+  const QKeyCombination key = keys[0];
+  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    qt_handleKeyEvent(window, type, key.key(), key.keyboardModifiers());
+  }
+}
+
 }  // namespace
 
 class ErrorBoxTest : public QObject {
@@ -71,6 +82,7 @@ class ErrorBoxTest : public QObject {
   void realBoxFitsTheScreen();
   void queuedInputWaitsForTheRealBox_data();
   void queuedInputWaitsForTheRealBox();
+  void pasteShortcutWaitsForTheRealBox();
 
  private:
   std::unique_ptr<FormFixture> fixture_;
@@ -194,9 +206,7 @@ void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
   TForm1::Services services;
   services.errorBox = [&](QWidget* parent, const QString& caption, const QString& text) {
     ++boxes;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
+    WhenBoxIsActive([&](QMessageBox* box) {
       boxText = box->text();
       auto* form = static_cast<TForm1*>(box->parentWidget());
       displayBehindBox = form->Afficheur()->Text();
@@ -209,7 +219,6 @@ void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
             return true;
           },
           10'000);
-      box->buttons()[0]->click();
     });
     ShowModalErrorBox(parent, caption, text);
   };
@@ -231,7 +240,9 @@ void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
   }
   QTRY_COMPARE(boxes, 1);
   QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-  QTest::qWait(2 * 50);
+  // Whatever input was still queued when the box closed is handled now.
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
 
   QCOMPARE(boxText, QStringLiteral("'bad") + kNotAFloat);
   QCOMPARE(displayBehindBox, QStringLiteral("bad"));
@@ -242,6 +253,63 @@ void ErrorBoxTest::queuedInputWaitsForTheRealBox() {
   // And the window takes keys again once the box is closed.
   QTest::keyClick(window, '5');
   QCOMPARE(form.Afficheur()->Text(), QStringLiteral("5,"));
+}
+
+// Ctrl+V through the window system's key path, shortcut map included: held from the key that
+// fails until its box has closed, whether typed behind the failing key or while the box is open,
+// and pasting again afterwards.
+void ErrorBoxTest::pasteShortcutWaitsForTheRealBox() {
+  const QKeySequence paste(Qt::CTRL | Qt::Key_V);
+  TForm1* shown = nullptr;
+  QString displayWhileOpen;
+  bool pressedWhileOpen = false;
+  int boxes = 0;
+  TForm1::Services services;
+  services.errorBox = [&](QWidget* parent, const QString& caption, const QString& text) {
+    ++boxes;
+    WhenBoxIsActive([&](QMessageBox* box) {
+      QGuiApplication::clipboard()->setText(QStringLiteral("9,5"));
+      // Typed at the box, which has the focus, and at the window behind it.
+      QTest::keySequence(box->windowHandle(), paste);
+      QTest::keySequence(shown->windowHandle(), paste);
+      QCoreApplication::processEvents();
+      displayWhileOpen = shown->Afficheur()->Text();
+      pressedWhileOpen = true;
+    });
+    ShowModalErrorBox(parent, caption, text);
+  };
+  TForm1 form(',', services);
+  shown = &form;
+  form.show();
+  form.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QWindow* window = form.windowHandle();
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("bad"));
+  QTest::keySequence(window, paste);
+  QCOMPARE(form.Afficheur()->Text(), QStringLiteral("bad"));
+
+  // '=' fails on the pasted word and the box is on its way: Ctrl+V typed right behind it is
+  // held. The keys go in without the event loop running in between (as QTest's key functions
+  // do), which would show the box first.
+  form.Button("Egal")->click();
+  QCOMPARE(boxes, 0);
+  QGuiApplication::clipboard()->setText(QStringLiteral("3,14"));
+  TypeBeforeTheLoopRuns(window, paste);
+  QCOMPARE(form.Afficheur()->Text(), QStringLiteral("bad"));
+
+  QTRY_COMPARE(boxes, 1);
+  QTRY_VERIFY(pressedWhileOpen);
+  QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+  QCOMPARE(displayWhileOpen, QStringLiteral("bad"));
+  QCOMPARE(form.Afficheur()->Text(), QStringLiteral("bad"));
+
+  form.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QGuiApplication::clipboard()->setText(QStringLiteral("2,5"));
+  QTest::keySequence(window, paste);
+  QTRY_COMPARE(form.Afficheur()->Text(), QStringLiteral("2,5"));
+  QCOMPARE(boxes, 1);
 }
 
 QTEST_MAIN(ErrorBoxTest)

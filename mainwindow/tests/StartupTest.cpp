@@ -122,18 +122,21 @@ void StartupTest::headlessExample() {
 }
 
 void StartupTest::displayAvailable_data() {
+  // clang-format off
   QTest::addColumn<bool>("x11OrWayland");
   QTest::addColumn<QString>("variable");  // the one variable set, or empty for none
   QTest::addColumn<bool>("available");
-  for (const bool x11OrWayland : {true, false}) {
-    for (const char* variable : {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "HOME"}) {
-      // Without X11 or Wayland the desktop is the system's own: always there.
-      const bool available = !x11OrWayland || (*variable != '\0' && qstrcmp(variable, "HOME") != 0);
-      QTest::addRow("%s, %s", x11OrWayland ? "x11 or wayland" : "own desktop",
-                    *variable != '\0' ? variable : "nothing set")
-          << x11OrWayland << QString::fromLatin1(variable) << available;
-    }
-  }
+  QTest::newRow("x11: nothing set") << true << "" << false;
+  QTest::newRow("x11: DISPLAY") << true << "DISPLAY" << true;
+  QTest::newRow("x11: WAYLAND_DISPLAY") << true << "WAYLAND_DISPLAY" << true;
+  QTest::newRow("x11: QT_QPA_PLATFORM") << true << "QT_QPA_PLATFORM" << true;
+  QTest::newRow("x11: only HOME") << true << "HOME" << false;
+  QTest::newRow("x11: only XDG_SESSION_TYPE") << true << "XDG_SESSION_TYPE" << false;
+  // Without X11 or Wayland the desktop is the system's own: always there.
+  QTest::newRow("own desktop: nothing set") << false << "" << true;
+  QTest::newRow("own desktop: DISPLAY") << false << "DISPLAY" << true;
+  QTest::newRow("own desktop: only HOME") << false << "HOME" << true;
+  // clang-format on
 }
 
 void StartupTest::displayAvailable() {

@@ -5,12 +5,14 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
+#include <cstdlib>
+#include <utility>
 
 #include "FormFixture.h"
 #include "about/FAbout.h"
@@ -23,16 +25,61 @@ using solvanex::testing::FormFixture;
 
 namespace {
 
-int Advance(const QWidget* widget, const QString& text) {
-  return QFontMetrics(widget->font()).horizontalAdvance(text);
+// The first and last columns at which two images of the same size differ; {-1, -1} when they
+// are the same.
+std::pair<int, int> DifferingColumns(const QImage& a, const QImage& b) {
+  std::pair<int, int> columns{-1, -1};
+  for (int x = 0; x < a.width(); ++x) {
+    for (int y = 0; y < a.height(); ++y) {
+      if (a.pixel(x, y) == b.pixel(x, y)) continue;
+      if (columns.first < 0) columns.first = x;
+      columns.second = x;
+      break;
+    }
+  }
+  return columns;
 }
 
-// The room a push button's style leaves for its caption.
-int CaptionRoom(const QPushButton* button) {
-  QStyleOptionButton option;
-  option.initFrom(button);
-  option.text = button->text();
-  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+// The width of the ink of text drawn whole in font: black on white, on a canvas far wider than
+// the text, so nothing of it can be cut.
+int InkWidth(const QFont& font, const QString& text) {
+  const QFontMetrics metrics(font);
+  QImage canvas(4 * metrics.horizontalAdvance(text) + 40, 3 * metrics.height(),
+                QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  QPainter painter(&canvas);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QPoint(20, metrics.height() + metrics.ascent()), text);
+  painter.end();
+  QImage blank(canvas.size(), QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  const auto [left, right] = DifferingColumns(canvas, blank);
+  return left < 0 ? 0 : right - left + 1;
+}
+
+// Whether widget draws text whole inside room (in the widget's own coordinates): the pixels
+// that the text changes, found by drawing the widget without it and with it, span as many
+// columns as the text's own ink in the widget's font (a cut text spans fewer) and lie inside
+// room. An empty string when it does, else what was seen.
+template <typename Widget>
+QString DrawnWhole(Widget* widget, const QString& text, const QRect& room) {
+  widget->setText(QString());
+  const QImage without = widget->grab().toImage();
+  widget->setText(text);
+  const QImage with = widget->grab().toImage();
+  const auto [left, right] = DifferingColumns(with, without);
+  const int expected = InkWidth(widget->font(), text);
+  // A pixel of anti-aliased edge on either side may blend to the colour behind it.
+  const bool whole = left >= 0 && std::abs((right - left + 1) - expected) <= 2;
+  if (whole && left >= room.left() && right <= room.right()) return {};
+  return QStringLiteral("%1: ink in columns %2..%3 (%4 wide drawn alone), room %5..%6")
+      .arg(text)
+      .arg(left)
+      .arg(right)
+      .arg(expected)
+      .arg(room.left())
+      .arg(room.right());
 }
 
 // Memory figures in bytes: the largest 32-bit count, the machine the fault was seen on
@@ -82,9 +129,9 @@ void TextFitTest::captions() {
   QFETCH(QString, name);
   auto* button = fixture_->Form().ClientArea()->findChild<QPushButton*>(name);
   QVERIFY(button != nullptr);
-  const int advance = Advance(button, button->text());
-  QVERIFY2(advance <= CaptionRoom(button),
-           qPrintable(QStringLiteral("%1 px in %2 px").arg(advance).arg(CaptionRoom(button))));
+  // Clear of the two-pixel bevel.
+  const QString seen = DrawnWhole(button, button->text(), button->rect().adjusted(2, 0, -2, 0));
+  QVERIFY2(seen.isEmpty(), qPrintable(seen));
   QVERIFY(QFontInfo(button->font()).pixelSize() >= 7);
 }
 
@@ -100,11 +147,20 @@ void TextFitTest::choiceItems() {
   QVERIFY(radio != nullptr);
   QRect previous;
   for (QRadioButton* item : radio->Buttons()) {
-    const QStyle* style = item->style();
-    const int needed = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, item) +
-                       style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, item) +
-                       Advance(item, item->text());
-    QVERIFY2(needed <= item->width(), qPrintable(item->text()));
+    // The circle is what the item draws without its text: the text starts clear of it.
+    const QString text = item->text();
+    item->setText(QString());
+    const QImage circle = item->grab().toImage();
+    item->setText(text);
+    int circleRight = -1;  // the last column that differs from the item's top right corner
+    for (int x = 0; x < circle.width(); ++x) {
+      for (int y = 0; y < circle.height(); ++y) {
+        if (circle.pixel(x, y) != circle.pixel(circle.width() - 1, 0)) circleRight = x;
+      }
+    }
+    QVERIFY(circleRight >= 0);
+    const QString seen = DrawnWhole(item, text, item->rect().adjusted(circleRight + 2, 0, 0, 0));
+    QVERIFY2(seen.isEmpty(), qPrintable(seen));
     // Inside the frame, and clear of the item before it (its circle must not touch the text).
     QVERIFY2(radio->contentsRect().contains(item->geometry()), qPrintable(item->text()));
     QVERIFY2(previous.isNull() || !previous.intersects(item->geometry()), qPrintable(item->text()));
@@ -136,9 +192,8 @@ void TextFitTest::statusTexts() {
   TStatusBar* bar = fixture_->Form().StatusBar1();
   bar->SetPanelText(panel, text);
   QLabel* label = bar->Panel(panel);
-  const int room = label->contentsRect().width() - label->indent();
-  QVERIFY2(Advance(label, text) <= room,
-           qPrintable(QStringLiteral("%1 px in %2 px").arg(Advance(label, text)).arg(room)));
+  const QString seen = DrawnWhole(label, text, label->contentsRect());
+  QVERIFY2(seen.isEmpty(), qPrintable(seen));
 }
 
 void TextFitTest::aboutLabels_data() {
@@ -160,10 +215,10 @@ void TextFitTest::aboutLabels() {
   dialog.ShowTexts(QStringLiteral("SOLVANEX"), QStringLiteral("Version 1.00 - Win 9x et Win XP"),
                    QStringLiteral("Copyright © 2026 Solvanex"));
   for (const char* name : {"Label1", "Label2", "Label3", "lblPhysMem", "lblPhysRes"}) {
-    const auto* label = dialog.findChild<QLabel*>(name);
+    auto* label = dialog.findChild<QLabel*>(name);
     QVERIFY(label != nullptr);
-    const int advance = Advance(label, label->text());
-    QVERIFY2(advance <= label->width(), name);
+    const QString seen = DrawnWhole(label, label->text(), label->contentsRect());
+    QVERIFY2(seen.isEmpty(), qPrintable(seen));
     QVERIFY2(label->geometry().right() < TFAbout::kClientWidth,
              qPrintable(QStringLiteral("%1 ends at %2").arg(name).arg(label->geometry().right())));
     QVERIFY(QFontInfo(label->font()).pixelSize() >= 7);

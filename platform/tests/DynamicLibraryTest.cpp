@@ -92,7 +92,7 @@ TEST_P(RefusedLibraries, AreNotLoaded) {
 INSTANTIATE_TEST_SUITE_P(Paths, RefusedLibraries,
                          ::testing::Values("", "module.so", "./module.so", "libm.so.6", "@text.so",
                                            "@absent.so", "@"),
-                         [](const auto& info) { return naming::ParamName(info.param); });
+                         [](const auto& info) { return naming::RowName(info.index, info.param); });
 
 struct Disturbance {
   const char* name;

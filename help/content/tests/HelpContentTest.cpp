@@ -360,7 +360,7 @@ TEST(KeyTopics, CoverEveryKeyOfTheKeypad) {
   EXPECT_THROW(TopicOf(stranger), std::out_of_range);
 }
 
-// The compiled help file, as chmlib reads it.
+// The compiled help file, as the viewer reads it through libmspack.
 class BuiltHelpFile : public ::testing::Test {
  protected:
   void SetUp() override {
