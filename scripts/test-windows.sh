@@ -28,11 +28,18 @@ if [ -z "$reference" ]; then
   reference=$out/linux-cli/bin/solvanex-cli
 fi
 
+# The help file, which only a Linux build compiles: tested in the system's viewer by the Windows
+# trees, and packaged (package-windows.sh compiles it in the same folder).
+cmake -S "$root" -B "$out/package/help" -DCMAKE_BUILD_TYPE=Release -DSOLVANEX_TESTS=OFF \
+  -DSOLVANEX_SANITIZED_RUN=OFF
+cmake --build "$out/package/help" -j"$(nproc)" --target solvanex_help_file
+
 for arch in x86_64 i686; do
   cmake -S "$root" -B "$out/$arch" --toolchain "$root/cmake/toolchains/mingw-w64-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVANEX_WINDOW=OFF \
     -DSOLVANEX_GTEST_SOURCE_DIR=/usr/src/googletest -DSOLVANEX_WINE_TESTS=ON \
-    -DSOLVANEX_REFERENCE_CLI="$reference"
+    -DSOLVANEX_REFERENCE_CLI="$reference" \
+    -DSOLVANEX_TEST_HELP_FILE="$out/package/help/bin/Solvanex.chm"
   cmake --build "$out/$arch" -j"$(nproc)"
 done
 
