@@ -19,7 +19,7 @@ std::string HelpFileArgument(const std::string& programDir) {
 std::string HelpFileArgumentForThisProgram() {
   const std::string programDir =
       platform::RemoveTrailingSeparators(platform::ExtractFileDir(platform::ModuleFileName()));
-  return platform::ToNarrowSystemText(HelpFileArgument(programDir)).value_or(kHelpFileName);
+  return platform::ToNarrowSystemPath(HelpFileArgument(programDir)).value_or(kHelpFileName);
 }
 
 }  // namespace solvanex::help

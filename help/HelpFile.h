@@ -13,8 +13,9 @@ namespace solvanex::help {
 // a file of that name is there; otherwise the bare name.
 std::string HelpFileArgument(const std::string& programDir);
 
-// HelpFileArgument for the running program's folder, in the form HtmlHelpA takes: the bare name
-// where the full path has characters that form lacks.
+// HelpFileArgument for the running program's folder, in the form HtmlHelpA takes: where the full
+// path has characters that form lacks, the file's short (8.3) path when it is plain ASCII, and
+// the bare name only when there is none.
 std::string HelpFileArgumentForThisProgram();
 
 }  // namespace solvanex::help

@@ -53,4 +53,29 @@ std::optional<std::string> ToNarrowSystemText(std::string_view utf8) {
   return narrow;
 }
 
+std::optional<std::string> ToNarrowSystemPath(std::string_view utf8Path) {
+  if (std::optional<std::string> narrow = ToNarrowSystemText(utf8Path)) return narrow;
+  const std::optional<std::wstring> path = WidePath(utf8Path);
+  if (!path) return std::nullopt;
+  // A volume without short names gives the long path back, which is then refused below for its
+  // characters. The short form may be longer than the long one ("a.bcde" is "ABCDE~1").
+  std::wstring shortPath(path->size() + 1, L'\0');
+  DWORD length =
+      ::GetShortPathNameW(path->c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+  if (length >= shortPath.size()) {
+    shortPath.assign(length, L'\0');
+    length =
+        ::GetShortPathNameW(path->c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+  }
+  if (length == 0 || length >= shortPath.size()) return std::nullopt;
+  shortPath.resize(length);
+  std::string ascii;
+  ascii.reserve(shortPath.size());
+  for (const wchar_t c : shortPath) {
+    if (c == L'\0' || c >= 0x80) return std::nullopt;
+    ascii.push_back(static_cast<char>(c));
+  }
+  return ascii;
+}
+
 }  // namespace solvanex::platform

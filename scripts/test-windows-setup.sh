@@ -3,7 +3,8 @@
 # prefix of its own: a silent install as administrator, the files, the Start-menu shortcut, the
 # Apps & features entry and the help file's registration; the installed program's window, a
 # computation and its help (under Xvfb); then a silent uninstall, after which nothing of it may
-# be left (files, folder, shortcut, registry keys and values).
+# be left (files, folder, shortcut, registry keys and values); then the same for an install for
+# one user.
 #   test-windows-setup.sh [SETUP.exe]   (default: build-package/Solvanex-<version>-x64-setup.exe)
 # SETUP_TEST_DIR names the folder of the Wine prefix (default: build-package/setup-test).
 set -euo pipefail
@@ -183,6 +184,43 @@ files_after=$(cd "$drive_c" && find . | sort)
 leftovers=$(comm -13 <(echo "$files_before") <(echo "$files_after") |
   grep -v -e '^./users/[^/]*/Temp' -e '^./windows/' || true)
 check "no file left${leftovers:+: $leftovers}" test -z "$leftovers"
+
+# For one user (/CurrentUser, as anyone who is no administrator installs): into his own programs
+# folder, his own entry and shortcut, nothing of the machine's; then removed as completely.
+user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Solvanex'
+local_app_data=$("$wine64" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')
+app_data=$("$wine64" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+user_windows_dir="$local_app_data\Programs\Solvanex"
+user_install_dir=$("$wine64" winepath -u "$user_windows_dir" 2>/dev/null)
+user_shortcut=$("$wine64" winepath -u \
+  "$app_data\Microsoft\Windows\Start Menu\Programs\Solvanex.lnk" 2>/dev/null)
+files_before=$(cd "$drive_c" && find . | sort)
+"$wine" "$setup" /S /CurrentUser
+wineserver --wait
+check "one user's install: program in his programs folder" test -f "$user_install_dir/solvanex.exe"
+check "one user's install: help file beside it" test -f "$user_install_dir/Solvanex.chm"
+check "one user's install: nothing in Program Files" test ! -e "$install_dir"
+check "one user's install: his Start-menu shortcut" test -f "$user_shortcut"
+check "one user's install: no shortcut for every user" test ! -e "$shortcut"
+check "one user's install: his entry" \
+  test "$(reg_value "$user_key" InstallLocation "$view")" = "$user_windows_dir"
+check "one user's install: his entry's quiet uninstall command" \
+  test "$(reg_value "$user_key" QuietUninstallString "$view")" = \
+  "\"$user_windows_dir\\uninstall.exe\" /S"
+check "one user's install: no entry of the machine's" \
+  bash -c "! \"$wine64\" reg query '$uninstall_key' /reg:$view >/dev/null 2>&1"
+check "one user's install: no help registration of the machine's" \
+  test -z "$(reg_value "$help_key" Solvanex.chm "$view")"
+"$wine" "$user_install_dir/uninstall.exe" /S
+wineserver --wait
+check "one user's uninstall: folder removed" test ! -e "$user_install_dir"
+check "one user's uninstall: shortcut removed" test ! -e "$user_shortcut"
+check "one user's uninstall: entry removed" \
+  bash -c "! \"$wine64\" reg query '$user_key' /reg:$view >/dev/null 2>&1"
+files_after=$(cd "$drive_c" && find . | sort)
+leftovers=$(comm -13 <(echo "$files_before") <(echo "$files_after") |
+  grep -v -e '^./users/[^/]*/Temp' -e '^./users/[^/]*/AppData/Local/Temp' -e '^./windows/' || true)
+check "one user's uninstall: no file left${leftovers:+: $leftovers}" test -z "$leftovers"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

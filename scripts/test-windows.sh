@@ -2,13 +2,14 @@
 # Builds everything for Windows with mingw-w64, for x86_64 and i686, into build-windows/, runs the
 # tests of both under Wine through CTest (the i686 ones under Debian's 32-bit Wine, which comes
 # from the i386 architecture: added to the package set-up when missing; on a kernel that runs no
-# 32-bit program the i686 tree is built but its tests are not run, and the script says so), then
+# 32-bit program only the i686 programs are built, not its tests, and the script says so), then
 # makes the 64-bit setup program and tests it end to end in a fresh prefix. Fails when any fails.
 #
 # The Windows runner is compared with the Linux solvanex-cli named by REFERENCE_CLI
 # (scripts/test.sh passes the one it has just built); without it, a Linux runner is built here.
-# HELP_FILE, when given, is the Solvanex.chm that the setup program ships (scripts/test.sh passes
-# its Linux build's); without it, package-windows.sh compiles one.
+# HELP_FILE, when given, is the Solvanex.chm that the Windows trees open in the system's viewer
+# and the setup program ships (scripts/test.sh passes its Linux build's); without it, a Release
+# Linux tree compiles one here.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/common.sh"
@@ -30,11 +31,21 @@ if [ -z "$reference" ]; then
   reference=$out/linux-cli/bin/solvanex-cli
 fi
 
+# The help file, which only a Linux build compiles: tested in the system's viewer by the Windows
+# trees, and packaged.
+help_file=${HELP_FILE:-}
+if [ -z "$help_file" ]; then
+  cmake -S "$root" -B "$out/package/help" -DCMAKE_BUILD_TYPE=Release -DSOLVANEX_TESTS=OFF \
+    -DSOLVANEX_SANITIZED_RUN=OFF
+  cmake --build "$out/package/help" -j"$(nproc)" --target solvanex_help_file
+  help_file=$out/package/help/bin/Solvanex.chm
+fi
+
 for arch in x86_64 i686; do
   cmake -S "$root" -B "$out/$arch" --toolchain "$root/cmake/toolchains/mingw-w64-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLVANEX_WINDOW=OFF \
     -DSOLVANEX_GTEST_SOURCE_DIR=/usr/src/googletest -DSOLVANEX_WINE_TESTS=ON \
-    -DSOLVANEX_REFERENCE_CLI="$reference"
+    -DSOLVANEX_REFERENCE_CLI="$reference" -DSOLVANEX_TEST_HELP_FILE="$help_file"
   if [ "$arch" = i686 ] && [ "$run_i686" -eq 0 ]; then
     # Tests that cannot run here are not built: the 64-bit tree compiles the same test code.
     cmake --build "$out/$arch" -j"$(nproc)" --target solvanex solvanex-cli
@@ -54,7 +65,7 @@ fi
 # The 64-bit setup program of the window just tested, installed, used and removed under Wine.
 version=$(sed -n 's/^project(Solvanex VERSION \([0-9]*\.[0-9]*\.[0-9]*\).*/\1/p' \
   "$root/CMakeLists.txt")
-if ! PACKAGE_BUILD_DIR="$out/package" WINDOWS_ARCHES=x86_64 HELP_FILE=${HELP_FILE:-} \
+if ! PACKAGE_BUILD_DIR="$out/package" WINDOWS_ARCHES=x86_64 HELP_FILE="$help_file" \
   WINDOWS_PROGRAM_x86_64="$out/x86_64/bin/solvanex.exe" "$root/scripts/package-windows.sh" ||
   ! SETUP_TEST_DIR="$out/package/setup-test" "$root/scripts/test-windows-setup.sh" \
     "$out/package/Solvanex-$version-x64-setup.exe"; then

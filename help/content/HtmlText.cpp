@@ -2,7 +2,9 @@
 
 namespace solvanex::helpcontent {
 
-std::string EscapeHtml(std::string_view text) {
+namespace {
+
+std::string Escape(std::string_view text, bool apostrophe) {
   std::string escaped;
   escaped.reserve(text.size());
   for (const char c : text) {
@@ -20,13 +22,23 @@ std::string EscapeHtml(std::string_view text) {
         escaped += "&quot;";
         break;
       case '\'':
-        escaped += "&#39;";
+        escaped += apostrophe ? "&#39;" : "'";
         break;
       default:
         escaped += c;
     }
   }
   return escaped;
+}
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+  return Escape(text, true);
+}
+
+std::string EscapeSitemapValue(std::string_view text) {
+  return Escape(text, false);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

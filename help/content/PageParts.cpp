@@ -66,8 +66,9 @@ std::string ExampleTable(const std::vector<WorkedExample>& examples) {
 }
 
 std::string ItemHtml(std::string_view name, std::string_view local) {
-  return "<LI> <OBJECT type=\"text/sitemap\">\n<param name=\"Name\" value=\"" + EscapeHtml(name) +
-         "\">\n<param name=\"Local\" value=\"" + EscapeHtml(local) + "\">\n</OBJECT>\n";
+  return "<LI> <OBJECT type=\"text/sitemap\">\n<param name=\"Name\" value=\"" +
+         EscapeSitemapValue(name) + "\">\n<param name=\"Local\" value=\"" +
+         EscapeSitemapValue(local) + "\">\n</OBJECT>\n";
 }
 
 std::string Number(long double value) {

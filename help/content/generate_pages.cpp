@@ -9,6 +9,7 @@
 #include "HelpPages.h"
 #include "KeyMarkup.h"
 #include "KeyTopics.h"
+#include "Sitemaps.h"
 #include "WorkedExamples.h"
 #include "calculator/Keypad.h"
 #include "clinical/Catalogue.h"
@@ -94,19 +95,11 @@ void Generate(const fs::path& source, const fs::path& output,
     }
     WriteFile(output / page, ExpandKeyExamples(text));
   }
-  std::string contents = ReadFile(source / "Solvanex.hhc.in");
-  contents =
-      FillTemplate(std::move(contents), "<!-- @FORMULES@ -->", FormulaContentsItems(formulas));
-  contents = FillTemplate(std::move(contents), "<!-- @CONVERSIONS@ -->",
-                          ConversionContentsItems(conversions));
-  contents = FillTemplate(std::move(contents), "<!-- @FONCTIONS@ -->",
-                          OneValueContentsItems(oneValueFunctions));
   // The contents and index in the code page of the help file's language (CodePage.h).
-  WriteFile(output / "Solvanex.hhc", ToWindows1252(contents));
+  WriteFile(output / "Solvanex.hhc",
+            ToWindows1252(ContentsSitemap(ReadFile(source / "Solvanex.hhc.in"))));
   WriteFile(output / "Solvanex.hhk",
-            ToWindows1252(FillTemplate(
-                ReadFile(source / "Solvanex.hhk.in"), "<!-- @MOTS-CLES@ -->",
-                IndexItems(formulas, conversions, oneValueFunctions) + KeyIndexItems(CoreKeys()))));
+            ToWindows1252(IndexSitemap(ReadFile(source / "Solvanex.hhk.in"))));
   WriteFile(output / "Solvanex.hhp",
             FillTemplate(ReadFile(source / "Solvanex.hhp.in"), "@FICHIERS@\n",
                          GeneratedFiles(formulas, conversions, oneValueFunctions)));

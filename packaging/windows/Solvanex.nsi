@@ -2,10 +2,12 @@
 ;   makensis -DARCH=x64|x86 -DSTAGE=<folder with the files> -DVERSION=1.0.0 -DOUTFILE=<setup.exe>
 ;            Solvanex.nsi
 ; In French, in English when the system is not French. An administrator installs for every user
-; into Program Files; anyone else for himself into his own programs folder. The setup writes
-; the program's files, a Start-menu shortcut, the entry of Apps & features and, for every user,
-; the help file's registration in the HTML Help key that Windows' viewer reads; the uninstaller
-; removes exactly these. /S installs and uninstalls silently.
+; into Program Files; anyone else, or an administrator who asks so with /CurrentUser, for himself
+; into his own programs folder. The setup writes the program's files, a Start-menu shortcut, the
+; entry of Apps & features and, for every user, the help file's registration in the HTML Help
+; key of the machine that Windows' viewer reads (for one user that key cannot be written: the
+; program names its help file by its full path, which needs none); the uninstaller removes
+; exactly these. /S installs and uninstalls silently.
 
 !ifndef ARCH | STAGE | VERSION | OUTFILE
   !error "ARCH, STAGE, VERSION and OUTFILE must be defined"
@@ -48,6 +50,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT} ${VERSION} setup"
 VIAddVersionKey /LANG=0 "LegalCopyright" "MIT"
 
 Var AllUsers  ; 1 when installed for every user (HKLM, Program Files)
+Var ProgramsFolderMade  ; 1 when the setup made the user's programs folder
 
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
@@ -96,7 +99,11 @@ Function .onInit
   !insertmacro SelectRegistryView
   UserInfo::GetAccountType
   Pop $0
-  ${If} $0 == "Admin"
+  ${GetParameters} $1
+  ClearErrors
+  ${GetOptions} $1 "/CurrentUser" $2
+  ${If} ${Errors}
+  ${AndIf} $0 == "Admin"
     StrCpy $AllUsers 1
   ${Else}
     StrCpy $AllUsers 0
@@ -116,6 +123,12 @@ Function .onInit
 FunctionEnd
 
 Section "Solvanex"
+  ; The user's own programs folder may be missing (it comes with the first program installed
+  ; there): made here, it goes with the uninstall when nothing else is left in it.
+  ${If} $AllUsers == 0
+  ${AndIfNot} ${FileExists} "$LOCALAPPDATA\Programs\*.*"
+    StrCpy $ProgramsFolderMade 1
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "${STAGE}\solvanex.exe"
   File "${STAGE}\${HELP_FILE}"
@@ -135,6 +148,10 @@ Section "Solvanex"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  ${If} $ProgramsFolderMade == 1
+  ${AndIf} $INSTDIR == "$LOCALAPPDATA\Programs\${PRODUCT}"
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "ProgramsFolderCreated" 1
+  ${EndIf}
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   IntFmt $0 "0x%08X" $0
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
@@ -189,6 +206,12 @@ Section "Uninstall"
     ReadRegDWORD $2 HKLM "${UNINSTALL_KEY}" "HtmlHelpKeyCreated"
     ${If} $2 == 1
       DeleteRegKey /ifempty HKLM "${HTML_HELP_KEY}"
+    ${EndIf}
+  ${EndIf}
+  ${If} $AllUsers == 0
+    ReadRegDWORD $3 HKCU "${UNINSTALL_KEY}" "ProgramsFolderCreated"
+    ${If} $3 == 1
+      RMDir "$LOCALAPPDATA\Programs"
     ${EndIf}
   ${EndIf}
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -81,6 +82,100 @@ TEST(WideText, NarrowSystemTextInTheWesternCodePage) {
   EXPECT_EQ(ToNarrowSystemText("\xE2\x87\x84"), std::nullopt);  // U+21C4, no best fit
   EXPECT_EQ(ToNarrowSystemText("\xC3\x28"), std::nullopt);
 }
+
+// --- Paths for the single-byte calls (HtmlHelpA): the path itself where the ANSI code page
+// holds it, else its short form, which must be plain ASCII and name the same file.
+
+enum class NarrowForm { kAsItIs, kShortAscii, kNone };
+
+struct NarrowPathRow {
+  const char* name;
+  const char* folder;  // made, with every folder on its way, in a scratch directory
+  const char* file;    // in that folder: written when `exists`
+  bool exists;
+  NarrowForm form;
+  bool shortFormLonger = false;  // the short form has more characters than the path
+};
+
+void PrintTo(const NarrowPathRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class NarrowSystemPath : public ::testing::TestWithParam<NarrowPathRow> {};
+
+TEST_P(NarrowSystemPath, NamesTheSameFileInASingleByteForm) {
+  const NarrowPathRow& row = GetParam();
+  if (row.form == NarrowForm::kAsItIs && ::GetACP() != 1252) {
+    GTEST_SKIP() << "ANSI code page " << ::GetACP() << ", not 1252";
+  }
+  testing::ScratchDirectory scratch;
+  std::string folder = scratch.path();
+  for (std::string_view rest = row.folder; !rest.empty();) {
+    const std::size_t end = std::min(rest.find('\\'), rest.size());
+    folder = JoinPath(folder, rest.substr(0, end));
+    ASSERT_NE(::CreateDirectoryW(Wide(folder).c_str(), nullptr), 0) << folder;
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  const std::string path = JoinPath(folder, row.file);
+  const std::string contents = std::string("contenu de ") + row.name;
+  if (row.exists) {
+    const HANDLE file =
+        ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+    ::CloseHandle(file);
+  }
+
+  const std::optional<std::string> narrow = ToNarrowSystemPath(path);
+  switch (row.form) {
+    case NarrowForm::kNone:
+      EXPECT_EQ(narrow, std::nullopt);
+      return;
+    case NarrowForm::kAsItIs:
+      EXPECT_EQ(narrow, ToNarrowSystemText(path));
+      break;
+    case NarrowForm::kShortAscii:
+      ASSERT_TRUE(narrow.has_value());
+      EXPECT_NE(*narrow, path);
+      EXPECT_EQ(narrow->size() > Wide(path).size(), row.shortFormLonger) << *narrow;
+      for (const char c : *narrow) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << *narrow;
+      // Its long form is the path it stands for.
+      wchar_t longPath[MAX_PATH + 1] = {};
+      const DWORD length = ::GetLongPathNameW(Wide(*narrow).c_str(), longPath, MAX_PATH + 1);
+      EXPECT_EQ(WideToUtf8(std::wstring_view(longPath, length)), path);
+      break;
+  }
+  // The single-byte call opens the file itself.
+  ASSERT_TRUE(narrow.has_value());
+  const HANDLE file = ::CreateFileA(narrow->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << *narrow;
+  std::string bytes(256, '\0');
+  DWORD count = 0;
+  ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr);
+  ::CloseHandle(file);
+  EXPECT_EQ(bytes.substr(0, count), contents);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, NarrowSystemPath,
+    ::testing::Values(NarrowPathRow{"WesternFolder",
+                                    "Donn\xC3\xA9"
+                                    "es",
+                                    "Solvanex.chm", true, NarrowForm::kAsItIs},
+                      NarrowPathRow{"GreekAndJapaneseFolder", kFolderName, "Solvanex.chm", true,
+                                    NarrowForm::kShortAscii},
+                      NarrowPathRow{"GreekFile", "Aide",
+                                    "\xCE\x92\xCE\xBF\xCE\xAE\xCE\xB8\xCE\xB5\xCE\xB9"
+                                    "\xCE\xB1.chm",
+                                    true, NarrowForm::kShortAscii},
+                      NarrowPathRow{"ShortFormLongerThanThePath",
+                                    "\xCE\xA6\\\xCE\xA6\\\xCE\xA6\\\xCE\xA6\\\xCE\xA6", "a.bcde",
+                                    true, NarrowForm::kShortAscii, true},
+                      NarrowPathRow{"MissingFileInGreekFolder", kFolderName, "Solvanex.chm", false,
+                                    NarrowForm::kNone}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowsUnicodePaths, FilesInTheFolderKeepTheirNames) {
   testing::ScratchDirectory scratch;

@@ -64,6 +64,21 @@ TEST(HtmlText, EscapesMarkupCharactersOnly) {
   for (const auto& row : rows) EXPECT_EQ(EscapeHtml(row.text), row.escaped) << row.text;
 }
 
+// The contents and index keep the apostrophe, which some viewers show as "&#39;" when written so.
+TEST(HtmlText, SitemapValuesKeepTheApostrophe) {
+  const struct {
+    std::string_view text;
+    std::string_view escaped;
+  } rows[] = {
+      {"Calcémie corrigée selon l'albumine", "Calcémie corrigée selon l'albumine"},
+      {"« Ancien » l'unité \"SI\"", "« Ancien » l'unité &quot;SI&quot;"},
+      {"GLY — Glucose : g/L <-> mmol/L", "GLY — Glucose : g/L &lt;-&gt; mmol/L"},
+      {"Levy & Fredrickson", "Levy &amp; Fredrickson"},
+      {"", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(EscapeSitemapValue(row.text), row.escaped) << row.text;
+}
+
 // A row whose every field carries characters that HTML must not take as markup.
 FormulaRow MarkupRow() {
   FormulaRow row{};
