@@ -110,13 +110,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
-  if (services_.help == nullptr) return;
-  // A destructor must not throw; a help viewer that fails to close has nothing left to report
-  // to.
-  try {
-    services_.help->CloseAllHelpWindows();
-  } catch (...) {
-  }
+  CloseAllHelpWindowsQuietly(services_.help);
 }
 
 void TForm1::FillDigitButtons() {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "platform/Paths.h"
@@ -57,13 +58,29 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
   if (arguments.empty()) return arguments;
   // The run-time library's argv is in the ANSI code page, which may lack characters of the
   // program's path or arguments ('?' in their place): the same arguments are taken from the
-  // wide command line, when it splits into as many.
+  // wide command line, when it splits into as many. A program with a wide entry point has it
+  // split already by the run-time library; any other asks the shell's splitter, whose library
+  // is loaded for that alone, never at the start of a program that does not need it.
+  if (__wargv != nullptr && __argc == static_cast<int>(arguments.size())) {
+    for (int i = 0; i < __argc; ++i) {
+      if (__wargv[i] == nullptr) return arguments;
+    }
+    for (int i = 0; i < __argc; ++i)
+      arguments[static_cast<std::size_t>(i)] = WideToUtf8(__wargv[i]);
+    return arguments;
+  }
+  const HMODULE shell = ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (shell == nullptr) return arguments;
+  using Splitter = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+  const auto split = reinterpret_cast<Splitter>(
+      reinterpret_cast<void*>(::GetProcAddress(shell, "CommandLineToArgvW")));
   int count = 0;
-  LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  LPWSTR* wide = split != nullptr ? split(::GetCommandLineW(), &count) : nullptr;
   if (wide != nullptr && count == static_cast<int>(arguments.size())) {
     for (int i = 0; i < count; ++i) arguments[static_cast<std::size_t>(i)] = WideToUtf8(wide[i]);
   }
   ::LocalFree(wide);
+  ::FreeLibrary(shell);
   return arguments;
 }
 

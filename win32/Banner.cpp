@@ -1,7 +1,6 @@
 #include "win32/Banner.h"
 
 #include <objidl.h>
-#include <shlwapi.h>
 
 #include "win32/ResourceIds.h"
 
@@ -9,8 +8,9 @@ namespace solvanex::win32 {
 
 namespace {
 
-// The few entries of GDI+'s flat interface that decode a PNG, looked up when a picture is first
-// asked for: linking GDI+ would load it at every start.
+// The few entries of GDI+'s flat interface that decode a PNG, and the memory stream they read,
+// looked up when a picture is first asked for: linking GDI+ or the shell's helpers would load
+// them at every start, before the window's first painting, which needs no picture.
 struct GdiPlus {
   struct StartupInput {
     UINT32 version = 1;
@@ -22,7 +22,9 @@ struct GdiPlus {
   using FromStream = int(WINAPI*)(IStream*, void**);
   using ToHBitmap = int(WINAPI*)(void*, HBITMAP*, DWORD);
   using Dispose = int(WINAPI*)(void*);
+  using MemoryStream = IStream*(WINAPI*)(const BYTE*, UINT);
 
+  MemoryStream memoryStream = nullptr;
   FromStream fromStream = nullptr;
   ToHBitmap toHBitmap = nullptr;
   Dispose dispose = nullptr;
@@ -30,6 +32,11 @@ struct GdiPlus {
   static const GdiPlus* Loaded() {
     static const GdiPlus gdiPlus = [] {
       GdiPlus entries;
+      const HMODULE shell = LoadLibraryExW(L"shlwapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+      if (shell == nullptr) return entries;
+      const auto memoryStream = reinterpret_cast<MemoryStream>(
+          reinterpret_cast<void*>(GetProcAddress(shell, "SHCreateMemStream")));
+      if (memoryStream == nullptr) return entries;
       const HMODULE library = LoadLibraryW(L"gdiplus.dll");
       if (library == nullptr) return entries;
       const auto startup = reinterpret_cast<Startup>(
@@ -37,6 +44,7 @@ struct GdiPlus {
       ULONG_PTR token = 0;
       const StartupInput input;
       if (startup == nullptr || startup(&token, &input, nullptr) != 0) return entries;
+      entries.memoryStream = memoryStream;
       entries.fromStream = reinterpret_cast<FromStream>(
           reinterpret_cast<void*>(GetProcAddress(library, "GdipCreateBitmapFromStream")));
       entries.toHBitmap = reinterpret_cast<ToHBitmap>(
@@ -45,8 +53,8 @@ struct GdiPlus {
           reinterpret_cast<void*>(GetProcAddress(library, "GdipDisposeImage")));
       return entries;
     }();
-    return gdiPlus.fromStream != nullptr && gdiPlus.toHBitmap != nullptr &&
-                   gdiPlus.dispose != nullptr
+    return gdiPlus.memoryStream != nullptr && gdiPlus.fromStream != nullptr &&
+                   gdiPlus.toHBitmap != nullptr && gdiPlus.dispose != nullptr
                ? &gdiPlus
                : nullptr;
   }
@@ -56,7 +64,7 @@ struct GdiPlus {
 HBITMAP Decode(const BYTE* bytes, DWORD size, COLORREF background) {
   const GdiPlus* gdiPlus = GdiPlus::Loaded();
   if (gdiPlus == nullptr) return nullptr;
-  IStream* stream = SHCreateMemStream(bytes, size);
+  IStream* stream = gdiPlus->memoryStream(bytes, size);
   if (stream == nullptr) return nullptr;
   HBITMAP bitmap = nullptr;
   void* image = nullptr;

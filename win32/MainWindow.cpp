@@ -279,12 +279,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
-  if (services_.help == nullptr) return;
-  // Nothing is left to report a failure to while the window goes.
-  try {
-    services_.help->CloseAllHelpWindows();
-  } catch (...) {
-  }
+  CloseAllHelpWindowsQuietly(services_.help);
 }
 
 void TForm1::FillDigitButtons() {

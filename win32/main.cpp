@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "form/About.h"
+#include "help/HelpAccess.h"
 #include "help/hh.h"
 #include "win32/AboutBox.h"
 #include "win32/MainWindow.h"
-#include "win32/ProgramServices.h"
 #include "win32/Wide.h"
 
 namespace {
@@ -54,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   InitCommonControlsEx(&controls);
   int status = 0;
   {
-    win32::HtmlHelpAccess helpViewer;
+    HtmlHelpAccess helpViewer;
     win32::TAboutBox aboutBox1;
     aboutBox1.SetProductName(win32::ToWide(form::about::kProductName));
     aboutBox1.SetVersion(win32::ToWide(form::about::kVersion));

@@ -1,12 +1,23 @@
 // The start-up benchmark's comparison: a bare Win32 window of the calculator's size with 55 plain
 // system buttons at the keypad's places and nothing else, no menu, no core, no help access. It
 // signals its first painting as solvanex.exe does (win32/StartupProbe.h).
+//
+// Built with SOLVANEX_BARE_WINDOW_HELP_STARTUP, it first runs the help access's start-up as the
+// program does (the HTML Help control located and loaded, the diagnostics' start-up), so that the
+// benchmark can tell that share of the program's start-up from the window's own.
 #include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "form/Buttons.h"
 #include "form/Unicode.h"
 #include "form/Window.h"
 #include "win32/StartupProbe.h"
+#ifdef SOLVANEX_BARE_WINDOW_HELP_STARTUP
+#include "help/hh.h"
+#endif
 
 namespace {
 
@@ -27,6 +38,17 @@ std::wstring Wide(std::string_view text) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   using namespace solvanex;
+#ifdef SOLVANEX_BARE_WINDOW_HELP_STARTUP
+  std::vector<std::string> arguments;
+  for (int i = 0; i < __argc && __wargv != nullptr; ++i) {
+    const std::wstring_view wide(__wargv[i]);
+    arguments.push_back(form::Utf16ToUtf8(std::u16string(wide.begin(), wide.end())));
+  }
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  help::HelpStartup(static_cast<int>(arguments.size()), argv.data());
+#endif
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = Procedure;

@@ -1,8 +1,8 @@
-#include "win32/ProgramServices.h"
+#include "help/HelpAccess.h"
 
 #include "help/hh.h"
 
-namespace solvanex::win32 {
+namespace solvanex {
 
 void HtmlHelpAccess::ShowHelpTopics() {
   help::CallHtmlHelp(help::GetDesktopWindow(), help::kHelpFileName, help::HH_DISPLAY_TOPIC, 0);
@@ -12,4 +12,12 @@ void HtmlHelpAccess::CloseAllHelpWindows() {
   help::CallHtmlHelp(nullptr, nullptr, help::HH_CLOSE_ALL, 0);
 }
 
-}  // namespace solvanex::win32
+void CloseAllHelpWindowsQuietly(HelpAccess* help) noexcept {
+  if (help == nullptr) return;
+  try {
+    help->CloseAllHelpWindows();
+  } catch (...) {
+  }
+}
+
+}  // namespace solvanex
