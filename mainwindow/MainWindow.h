@@ -14,10 +14,10 @@
 #include <string_view>
 
 #include "calculator/Calculator.h"
+#include "form/Services.h"
 #include "mainwindow/DisplayView.h"
 #include "mainwindow/ErrorBox.h"
 #include "mainwindow/FormBuilder.h"
-#include "mainwindow/Services.h"
 
 class QAbstractButton;
 class QLabel;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "about/About.h"
-#include "mainwindow/Services.h"
+#include "form/Services.h"
 
 namespace solvanex {
 

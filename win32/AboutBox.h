@@ -9,7 +9,7 @@
 #include <string>
 
 #include "form/About.h"
-#include "mainwindow/Services.h"
+#include "form/Services.h"
 #include "platform/MemoryStatus.h"
 #include "win32/BaseWindow.h"
 #include "win32/Dpi.h"

@@ -16,7 +16,7 @@
 
 #include "calculator/Calculator.h"
 #include "calculator/Keypad.h"
-#include "mainwindow/Services.h"
+#include "form/Services.h"
 #include "win32/BaseWindow.h"
 #include "win32/ChoiceGroup.h"
 #include "win32/Display.h"
