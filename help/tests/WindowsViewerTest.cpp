@@ -18,6 +18,7 @@
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
 #include "Sitemaps.h"
+#include "TestCopyRun.h"
 #include "help/HelpFile.h"
 #include "help/hh.h"
 #include "platform/Paths.h"
@@ -292,23 +293,11 @@ TEST(WindowsHelpCommand, OpensTheFileBesideAProgramInAGreekAndJapaneseFolder) {
   ASSERT_NE(::CopyFileW(Wide(HelpFile()).c_str(),
                         Wide(platform::JoinPath(folder, kHelpFileName)).c_str(), TRUE),
             0);
-  std::wstring commandLine =
-      L"\"" + Wide(program) +
-      L"\" --gtest_filter=WindowsHelpViewer.HelpCommandInTheCopyOpensTheFileBesideIt";
-  ASSERT_NE(::SetEnvironmentVariableW(L"SOLVANEX_EXPECTED_PROGRAM", Wide(program).c_str()), 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                        nullptr, Wide(elsewhere).c_str(), &startup, &process);
-  ::SetEnvironmentVariableW(L"SOLVANEX_EXPECTED_PROGRAM", nullptr);
-  ASSERT_NE(started, 0);
-  ASSERT_EQ(::WaitForSingleObject(process.hProcess, 120000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  ::GetExitCodeProcess(process.hProcess, &exitCode);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  EXPECT_EQ(exitCode, 0u) << "the copy's test failed: see its output above";
+  const std::optional<unsigned long> exitCode = testing::RunTestCopy(
+      program, L"--gtest_filter=WindowsHelpViewer.HelpCommandInTheCopyOpensTheFileBesideIt",
+      elsewhere);
+  ASSERT_TRUE(exitCode.has_value()) << "the copy did not start or did not end";
+  EXPECT_EQ(*exitCode, 0u) << "the copy's test failed: see its output above";
 }
 
 }  // namespace

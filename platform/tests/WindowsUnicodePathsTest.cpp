@@ -11,6 +11,7 @@
 
 #include "ImageBuilders.h"
 #include "ScratchDirectory.h"
+#include "TestCopyRun.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/FileTrust.h"
 #include "platform/FileVersion.h"
@@ -251,25 +252,11 @@ TEST(WindowsUnicodePaths, ProgramStartedFromTheFolder) {
   const std::string folder = MakeUnicodeFolder(scratch);
   const std::string program = JoinPath(folder, "platform-tests-copy.exe");
   ASSERT_NE(::CopyFileW(Wide(ModuleFileName()).c_str(), Wide(program).c_str(), TRUE), 0);
-  std::wstring commandLine =
-      L"\"" + Wide(program) +
-      L"\" --gtest_filter=WindowsUnicodePaths.ProgramCopyInTheFolderSeesItsPath "
-      L"\"" +
-      Wide(kFolderName) + L"\"";
-  ASSERT_NE(::SetEnvironmentVariableW(L"SOLVANEX_EXPECTED_PROGRAM", Wide(program).c_str()), 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                        nullptr, nullptr, &startup, &process);
-  ::SetEnvironmentVariableW(L"SOLVANEX_EXPECTED_PROGRAM", nullptr);
-  ASSERT_NE(started, 0);
-  ASSERT_EQ(::WaitForSingleObject(process.hProcess, 120000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  ::GetExitCodeProcess(process.hProcess, &exitCode);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  EXPECT_EQ(exitCode, 0u) << "the copy's test failed: see its output above";
+  const std::optional<unsigned long> exitCode = testing::RunTestCopy(
+      program, L"--gtest_filter=WindowsUnicodePaths.ProgramCopyInTheFolderSeesItsPath \"" +
+                   Wide(kFolderName) + L"\"");
+  ASSERT_TRUE(exitCode.has_value()) << "the copy did not start or did not end";
+  EXPECT_EQ(*exitCode, 0u) << "the copy's test failed: see its output above";
 }
 
 // --- A library planted in the current directory under the help control's name is never
