@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "form/Layout.h"
+#include "win32/ButtonTheme.h"
 #include "win32/FormWin32.h"
 #include "win32/InputGate.h"
 
@@ -39,10 +40,9 @@ void ChoiceItem::Paint(HDC dc) const {
   const int markSize = group_.Scale().Scale(kMarkSize);
   const int markTop = (client.bottom - markSize) / 2;
   RECT mark{0, markTop, markSize, markTop + markSize};
-  if (HTHEME theme = OpenThemeData(Handle(), L"BUTTON")) {
+  if (const HTHEME theme = ButtonTheme::Get()) {
     DrawThemeBackground(theme, dc, BP_RADIOBUTTON,
                         checked_ ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL, &mark, nullptr);
-    CloseThemeData(theme);
   } else {
     DrawFrameControl(dc, &mark, DFC_BUTTON, DFCS_BUTTONRADIO | (checked_ ? DFCS_CHECKED : 0));
   }
@@ -75,6 +75,10 @@ LRESULT ChoiceItem::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
+    case WM_THEMECHANGED:
+      ButtonTheme::Reset();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       InvalidateRect(Handle(), nullptr, FALSE);

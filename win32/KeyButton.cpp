@@ -4,6 +4,7 @@
 #include <vssym32.h>
 #include <windowsx.h>
 
+#include "win32/ButtonTheme.h"
 #include "win32/InputGate.h"
 
 namespace solvanex::win32 {
@@ -47,11 +48,10 @@ void KeyButton::Paint(HDC dc) const {
   const bool down = IsDown();
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   // The system's push button face: the visual style's when one is active, else the classic one.
-  if (HTHEME theme = OpenThemeData(Handle(), L"BUTTON")) {
+  if (const HTHEME theme = ButtonTheme::Get()) {
     const int state = !enabled ? PBS_DISABLED : down ? PBS_PRESSED : PBS_NORMAL;
     DrawThemeParentBackground(Handle(), dc, &face);
     DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &face, nullptr);
-    CloseThemeData(theme);
   } else {
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
@@ -85,6 +85,10 @@ LRESULT KeyButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_ENABLE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_THEMECHANGED:
+      ButtonTheme::Reset();
       InvalidateRect(Handle(), nullptr, FALSE);
       return 0;
     case WM_LBUTTONDOWN:
