@@ -59,7 +59,7 @@ if [ "$run_i686" -eq 1 ]; then
   (cd "$out/i686" && ctest --output-on-failure -j"$(nproc)" --timeout 600) || status=$?
 else
   echo "test-windows.sh: this machine's kernel runs no 32-bit x86 program (Exec format error):" \
-    "the i686 tree is built, its tests under 32-bit Wine are not run"
+    "only the i686 programs are built, not its tests, which need 32-bit Wine"
 fi
 
 # The 64-bit setup program of the window just tested, installed, used and removed under Wine.
