@@ -92,6 +92,19 @@ std::optional<LRESULT> BaseWindow::AnswerPainting(UINT message, WPARAM wParam,
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_NCPAINT: {
+      // Without a frame or scroll bars there is nothing outside the client area: the default
+      // answer would only fetch a device context of the whole window to draw nothing on it.
+      constexpr LONG_PTR kFramed =
+          WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+      constexpr LONG_PTR kEdged =
+          WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+      if ((GetWindowLongPtrW(hwnd_, GWL_STYLE) & kFramed) == 0 &&
+          (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & kEdged) == 0) {
+        return 0;
+      }
+      return std::nullopt;
+    }
     default:
       return std::nullopt;
   }

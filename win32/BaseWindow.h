@@ -53,8 +53,8 @@ class BaseWindow {
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Answers the painting messages of a control that draws itself whole through paint(dc):
-  // WM_PAINT, WM_PRINTCLIENT, and WM_ERASEBKGND (nothing to erase under a whole painting). Empty
-  // for any other message.
+  // WM_PAINT, WM_PRINTCLIENT, WM_ERASEBKGND (nothing to erase under a whole painting), and
+  // WM_NCPAINT when the control has no frame. Empty for any other message.
   std::optional<LRESULT> AnswerPainting(UINT message, WPARAM wParam,
                                         const std::function<void(HDC)>& paint);
 
