@@ -116,6 +116,10 @@ void TForm1::Create() {
 
 void TForm1::Show(int showCommand) {
   ShowWindow(Handle(), showCommand);
+  // The first control in tab order takes the focus: the checked item of the first group. Given
+  // here rather than at creation, the window is activated once, by showing it; the item is
+  // painted with its focus mark in the first painting all the same.
+  SetFocus(radioGroup1_->ItemHandle(radioGroup1_->ItemIndex()));
   UpdateWindow(Handle());
 }
 
@@ -183,14 +187,23 @@ UINT TForm1::MenuCommandId(std::string_view name) const {
   return 0;
 }
 
-void TForm1::AddTooltip(HWND control, const std::wstring& text) {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+void TForm1::BuildTooltips() {
+  if (tooltips_ != nullptr || Handle() == nullptr) return;
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, services_.dpi.Scale(400));
+  for (const auto& [control, text] : tooltipTexts_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tooltipTexts_.clear();
 }
 
 void TForm1::BuildControls() {
@@ -205,11 +218,6 @@ void TForm1::BuildControls() {
   const auto setFont = [this](HWND control) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   };
-
-  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);
-  SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, dpi.Scale(400));
 
   display_.Create(Handle(), kDisplayId, Scaled(ToRect(form::kAfficheurRect)), dpi);
   display_.SetText(ToWide(form::kAfficheurInitialText));
@@ -231,7 +239,7 @@ void TForm1::BuildControls() {
     setFont(button->Handle());
     bindings_[button->Handle()] = row.binding;
     if (!row.Hint().empty()) hints_[button->Handle()] = ToWide(row.Hint());
-    if (row.ShowsTooltip()) AddTooltip(button->Handle(), ToWide(row.Hint()));
+    if (row.ShowsTooltip()) tooltipTexts_.emplace_back(button->Handle(), ToWide(row.Hint()));
     buttons_.push_back(std::move(button));
   }
 
@@ -242,8 +250,9 @@ void TForm1::BuildControls() {
     group->SetItemIndex(0);
     const std::wstring hint = ToWide(row.hint);
     hints_[group->Handle()] = hint;
-    AddTooltip(group->Handle(), hint);
-    for (int i = 0; i < group->ItemCount(); ++i) AddTooltip(group->ItemHandle(i), hint);
+    tooltipTexts_.emplace_back(group->Handle(), hint);
+    for (int i = 0; i < group->ItemCount(); ++i)
+      tooltipTexts_.emplace_back(group->ItemHandle(i), hint);
     return group;
   };
   radioGroup1_ = buildGroup(form::kRadioGroup1, kRadioGroup1Id);
@@ -274,8 +283,6 @@ void TForm1::BuildControls() {
 void TForm1::FormCreate() {
   FillDigitButtons();
   ButtonClick(*Button("CE"));
-  // The first control in tab order takes the focus: the checked item of the first group.
-  SetFocus(radioGroup1_->ItemHandle(radioGroup1_->ItemIndex()));
 }
 
 void TForm1::FormDestroy() {
@@ -478,7 +485,12 @@ bool TForm1::PumpPending() {
       DispatchMessageW(&msg);
     }
   }
+  FinishStartup();
   return true;
+}
+
+void TForm1::FinishStartup() {
+  if (IsWindowVisible(Handle())) BuildTooltips();
 }
 
 int TForm1::RunMessageLoop() {
@@ -493,6 +505,7 @@ int TForm1::RunMessageLoop() {
     }
     // The queue is empty: the window is painted, and the hint follows the pointer.
     ReportFirstPaintIfAsked();
+    FinishStartup();
     if (Handle() != nullptr) RefreshHint();
     WaitMessage();
   }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculator/Calculator.h"
@@ -110,7 +111,11 @@ class TForm1 : public BaseWindow {
  private:
   void BuildControls();
   void BuildMenu();
-  void AddTooltip(HWND control, const std::wstring& text);
+  // What the window needs only once it is on screen, done when the queue first runs dry after
+  // showing it: the tooltips (their window and a subclass of each control) are not needed for
+  // the first painting, which they would slow down.
+  void FinishStartup();
+  void BuildTooltips();
   // Gives the menu items their images; done once, when a menu first opens: the pictures load
   // GDI+, which a window used only from its keypad never needs.
   void LoadImages();
@@ -147,6 +152,8 @@ class TForm1 : public BaseWindow {
   std::vector<std::unique_ptr<KeyButton>> buttons_;
   std::map<HWND, const KeyBinding*> bindings_;
   std::map<HWND, std::wstring> hints_;
+  // The tooltip of each control that has one, until BuildTooltips has registered them.
+  std::vector<std::pair<HWND, std::wstring>> tooltipTexts_;
   std::array<KeyButton*, 10> digitButtons_{};
   std::unique_ptr<View> view_;
   std::unique_ptr<Calculator> calculator_;

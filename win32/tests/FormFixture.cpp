@@ -38,7 +38,9 @@ FormFixture::FormFixture(char separator, int dpi, ErrorBoxFunction box) {
 
 FormFixture::~FormFixture() {
   form_.reset();
-  Pump();
+  // What destroying the window left in the queue, with no window left to preview it.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 void FormFixture::Pump() {

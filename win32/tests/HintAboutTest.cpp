@@ -71,6 +71,44 @@ TEST(HintTest, TheSecondPanelFollowsTheCurrentHint) {
   SendMessageW(form.Handle(), WM_EXITMENULOOP, FALSE, 0);
 }
 
+// What the timer below sees of the window run by the program's own loop.
+struct LoopWatch {
+  TForm1* form = nullptr;
+  int ticksLeft = 300;  // 10 ms each
+  LRESULT tools = -1;
+  HWND focus = nullptr;
+};
+LoopWatch watch;
+
+void CALLBACK WatchTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND tooltips = watch.form->Tooltips();
+  // The tooltips come once the loop has first run dry; until then, or until time runs out, wait.
+  if (tooltips == nullptr && --watch.ticksLeft > 0) return;
+  KillTimer(nullptr, timer);
+  watch.tools = tooltips != nullptr ? SendMessageW(tooltips, TTM_GETTOOLCOUNT, 0, 0) : -1;
+  watch.focus = GetFocus();
+  PostMessageW(watch.form->Handle(), WM_CLOSE, 0, 0);
+}
+
+TEST(HintTest, TheProgramsLoopGivesEveryTooltipAndTheFocusOnceTheWindowIsShown) {
+  TForm1::Services services;
+  services.dpi = Dpi(96);
+  TForm1 window(',', std::move(services));
+  window.Create();
+  ASSERT_NE(window.Handle(), nullptr);
+  window.Show(SW_SHOWNOACTIVATE);
+  const HWND firstItem = window.RadioGroup1().ItemHandle(0);
+  watch = LoopWatch{&window};
+  SetTimer(nullptr, 0, 10, WatchTick);
+  EXPECT_EQ(window.RunMessageLoop(), 0);
+  LRESULT expected = 0;
+  for (const form::FormButton& row : form::FormButtons()) expected += row.ShowsTooltip() ? 1 : 0;
+  // Each choice group, and each of its items, shows the group's hint.
+  expected += 2 + window.RadioGroup1().ItemCount() + window.RadioGroup2().ItemCount();
+  EXPECT_EQ(watch.tools, expected);
+  EXPECT_EQ(watch.focus, firstItem);
+}
+
 class AboutTest : public ::testing::Test {
  protected:
   void SetUp() override {
