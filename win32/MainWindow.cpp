@@ -490,7 +490,7 @@ bool TForm1::PumpPending() {
 }
 
 void TForm1::FinishStartup() {
-  if (IsWindowVisible(Handle())) BuildTooltips();
+  if (tooltips_ == nullptr && IsWindowVisible(Handle())) BuildTooltips();
 }
 
 int TForm1::RunMessageLoop() {
