@@ -187,8 +187,8 @@ UINT TForm1::MenuCommandId(std::string_view name) const {
   return 0;
 }
 
-void TForm1::BuildTooltips() {
-  if (tooltips_ != nullptr || Handle() == nullptr) return;
+void TForm1::FinishStartup() {
+  if (tooltips_ != nullptr || !IsWindowVisible(Handle())) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
@@ -487,10 +487,6 @@ bool TForm1::PumpPending() {
   }
   FinishStartup();
   return true;
-}
-
-void TForm1::FinishStartup() {
-  if (tooltips_ == nullptr && IsWindowVisible(Handle())) BuildTooltips();
 }
 
 int TForm1::RunMessageLoop() {

@@ -115,7 +115,6 @@ class TForm1 : public BaseWindow {
   // showing it: the tooltips (their window and a subclass of each control) are not needed for
   // the first painting, which they would slow down.
   void FinishStartup();
-  void BuildTooltips();
   // Gives the menu items their images; done once, when a menu first opens: the pictures load
   // GDI+, which a window used only from its keypad never needs.
   void LoadImages();
@@ -152,7 +151,7 @@ class TForm1 : public BaseWindow {
   std::vector<std::unique_ptr<KeyButton>> buttons_;
   std::map<HWND, const KeyBinding*> bindings_;
   std::map<HWND, std::wstring> hints_;
-  // The tooltip of each control that has one, until BuildTooltips has registered them.
+  // The tooltip of each control that has one, until FinishStartup has registered them.
   std::vector<std::pair<HWND, std::wstring>> tooltipTexts_;
   std::array<KeyButton*, 10> digitButtons_{};
   std::unique_ptr<View> view_;
