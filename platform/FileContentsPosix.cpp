@@ -1,8 +1,9 @@
-#include "platform/FileContents.h"
-
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "platform/FileContents.h"
+#include "platform/ReadInBlocks.h"
 
 namespace solvanex::platform {
 
@@ -14,19 +15,12 @@ std::optional<std::string> ReadFileContents(const std::string& path, std::size_t
   if (error || size > maxBytes) return std::nullopt;
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return std::nullopt;
-  // Read in blocks up to one byte past the limit, so that a file that grew meanwhile is still
-  // refused; a byte at a time would cost milliseconds at start-up for the viewer module alone.
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(size));
-  constexpr std::size_t kBlock = 64 * 1024;
-  while (stream && bytes.size() <= maxBytes) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + kBlock);
-    stream.read(bytes.data() + at, static_cast<std::streamsize>(kBlock));
-    bytes.resize(at + static_cast<std::size_t>(stream.gcount()));
-  }
-  if (stream.bad() || bytes.size() > maxBytes) return std::nullopt;
-  return bytes;
+  return ReadInBlocks(size, maxBytes,
+                      [&stream](char* to, std::size_t count) -> std::optional<std::size_t> {
+                        stream.read(to, static_cast<std::streamsize>(count));
+                        if (stream.bad()) return std::nullopt;
+                        return static_cast<std::size_t>(stream.gcount());
+                      });
 }
 
 }  // namespace solvanex::platform

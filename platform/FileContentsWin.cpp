@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/FileContents.h"
+#include "platform/ReadInBlocks.h"
 #include "platform/WideText.h"
 
 namespace solvanex::platform {
@@ -42,21 +43,13 @@ std::optional<std::string> ReadFileContents(const std::string& path, std::size_t
       static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
     return std::nullopt;
   }
-  // Read in blocks up to one byte past the limit, so that a file that grew meanwhile is still
-  // refused.
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  constexpr DWORD kBlock = 64 * 1024;
-  while (bytes.size() <= maxBytes) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + kBlock);
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), bytes.data() + at, kBlock, &got, nullptr)) return std::nullopt;
-    bytes.resize(at + got);
-    if (got == 0) break;
-  }
-  if (bytes.size() > maxBytes) return std::nullopt;
-  return bytes;
+  return ReadInBlocks(static_cast<std::uintmax_t>(size.QuadPart), maxBytes,
+                      [&file](char* to, std::size_t count) -> std::optional<std::size_t> {
+                        DWORD got = 0;
+                        if (!::ReadFile(file.Get(), to, static_cast<DWORD>(count), &got, nullptr))
+                          return std::nullopt;
+                        return got;
+                      });
 }
 
 }  // namespace solvanex::platform
